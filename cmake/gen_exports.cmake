@@ -1,0 +1,26 @@
+# Reads public headers and writes the list of declared export names (one per
+# line, sorted) and a GNU linker version script exporting exactly those names.
+# Every export is declared as "... KZV_CALL name(" in a header.
+# HEADERS names a file that lists the header paths, one per line.
+file(STRINGS "${HEADERS}" header_list)
+set(names "")
+foreach(h ${header_list})
+  file(STRINGS "${h}" lines REGEX "KZV_CALL[ \t]+[A-Za-z_][A-Za-z0-9_]*[ \t]*\\(")
+  foreach(l ${lines})
+    string(REGEX MATCH "KZV_CALL[ \t]+([A-Za-z_][A-Za-z0-9_]*)" m "${l}")
+    list(APPEND names "${CMAKE_MATCH_1}")
+  endforeach()
+endforeach()
+list(REMOVE_DUPLICATES names)
+list(SORT names)
+set(list_text "")
+set(map_text "{\n  global:\n")
+foreach(n ${names})
+  string(APPEND list_text "${n}\n")
+  string(APPEND map_text "    ${n};\n")
+endforeach()
+string(APPEND map_text "  local:\n    *;\n};\n")
+file(WRITE "${LIST}.tmp" "${list_text}")
+file(WRITE "${MAP}.tmp" "${map_text}")
+file(COPY_FILE "${LIST}.tmp" "${LIST}" ONLY_IF_DIFFERENT)
+file(COPY_FILE "${MAP}.tmp" "${MAP}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,40 @@
+/* kzvi: image-processing primitives for AVX2 processors.
+ * The one header users include; it declares every export of libkzvi. */
+#ifndef KZVI_H
+#define KZVI_H
+
+#include "kzvi/types.h"
+#include "kzvi/core.h"
+#include "kzvi/copy.h"
+#include "kzvi/convert.h"
+#include "kzvi/arith.h"
+#include "kzvi/logic.h"
+#include "kzvi/compare.h"
+#include "kzvi/alpha.h"
+#include "kzvi/lut.h"
+#include "kzvi/synth.h"
+#include "kzvi/border.h"
+#include "kzvi/filter.h"
+#include "kzvi/box.h"
+#include "kzvi/median.h"
+#include "kzvi/morph.h"
+#include "kzvi/fixedfilter.h"
+#include "kzvi/bilateral.h"
+#include "kzvi/conv.h"
+#include "kzvi/hog.h"
+#include "kzvi/match.h"
+#include "kzvi/resize.h"
+#include "kzvi/warp.h"
+#include "kzvi/remap.h"
+#include "kzvi/mirror.h"
+#include "kzvi/stats.h"
+#include "kzvi/extremes.h"
+#include "kzvi/hist.h"
+#include "kzvi/moments.h"
+#include "kzvi/quality.h"
+#include "kzvi/fft.h"
+#include "kzvi/dct.h"
+#include "kzvi/spectrum.h"
+#include "kzvi/wavelet.h"
+
+#endif /* KZVI_H */
