@@ -88,11 +88,15 @@ inline KzvStatus reportSize(uint64_t bytes, int32_t* out) {
     *out = int32_t(bytes);
     return kzvStatusOk;
 }
+#if INTPTR_MAX > INT32_MAX
+// Pointer-width outputs (_L queries); on a 32-bit target intptr_t is int32_t
+// and the overload above serves.
 inline KzvStatus reportSize(uint64_t bytes, intptr_t* out) {
     if (bytes > uint64_t(INTPTR_MAX)) return kzvStatusSizeOverflowErr;
     *out = intptr_t(bytes);
     return kzvStatusOk;
 }
+#endif
 
 }  // namespace kzv
 

@@ -53,7 +53,6 @@ TEST(Harness, LayoutPlacesRegionAgainstTheGuard) {
 using HarnessDeathTest = ::testing::Test;
 
 TEST(HarnessDeathTest, OverReadPastTheEndFaults) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     GuardedImage img(13, 2, 1, 3, -1, Guard::After);
     volatile uint8_t sink = img.row(1)[12];  // the last byte is readable
     (void)sink;
@@ -66,7 +65,6 @@ TEST(HarnessDeathTest, OverReadPastTheEndFaults) {
 }
 
 TEST(HarnessDeathTest, OverReadBeforeTheStartFaults) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     GuardedImage img(13, 2, 1, 3, -1, Guard::Before);
     EXPECT_DEATH(
         {
