@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-need="build-essential g++-multilib cmake ninja-build googletest libpng-dev binutils python3 qemu-user"
+need="build-essential g++-multilib cmake ninja-build googletest libpng-dev binutils python3 qemu-user pkg-config"
 missing=""
 for p in $need; do dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"; done
 if [ -n "$missing" ]; then
