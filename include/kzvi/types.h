@@ -20,10 +20,22 @@ typedef float Kzv32f;
 typedef double Kzv64f;
 
 /* Complex samples: (real, imaginary) pairs. */
-typedef struct { Kzv16s re; Kzv16s im; } Kzv16sc;
-typedef struct { Kzv32s re; Kzv32s im; } Kzv32sc;
-typedef struct { Kzv32f re; Kzv32f im; } Kzv32fc;
-typedef struct { Kzv64f re; Kzv64f im; } Kzv64fc;
+typedef struct {
+    Kzv16s re;
+    Kzv16s im;
+} Kzv16sc;
+typedef struct {
+    Kzv32s re;
+    Kzv32s im;
+} Kzv32sc;
+typedef struct {
+    Kzv32f re;
+    Kzv32f im;
+} Kzv32fc;
+typedef struct {
+    Kzv64f re;
+    Kzv64f im;
+} Kzv64fc;
 
 /* ---- Status codes ------------------------------------------------------ */
 /* 0 success, negative errors (nothing written), positive warnings. */
@@ -94,13 +106,35 @@ enum {
 
 /* ---- Geometry ------------------------------------------------------------ */
 /* Region size in pixels, width first, passed by value. */
-typedef struct { int32_t width; int32_t height; } KzvImageSize;
+typedef struct {
+    int32_t width;
+    int32_t height;
+} KzvImageSize;
 /* The same in pointer-width fields, for the _L functions. */
-typedef struct { intptr_t width; intptr_t height; } KzvImageSizeL;
-typedef struct { int32_t x; int32_t y; } KzvImagePoint;
-typedef struct { intptr_t x; intptr_t y; } KzvImagePointL;
-typedef struct { int32_t x; int32_t y; int32_t width; int32_t height; } KzvImageRect;
-typedef struct { intptr_t x; intptr_t y; intptr_t width; intptr_t height; } KzvImageRectL;
+typedef struct {
+    intptr_t width;
+    intptr_t height;
+} KzvImageSizeL;
+typedef struct {
+    int32_t x;
+    int32_t y;
+} KzvImagePoint;
+typedef struct {
+    intptr_t x;
+    intptr_t y;
+} KzvImagePointL;
+typedef struct {
+    int32_t x;
+    int32_t y;
+    int32_t width;
+    int32_t height;
+} KzvImageRect;
+typedef struct {
+    intptr_t x;
+    intptr_t y;
+    intptr_t width;
+    intptr_t height;
+} KzvImageRectL;
 
 /* ---- Selectors --------------------------------------------------------- */
 /* Data-type selector of size queries and initialisers. */
@@ -113,42 +147,28 @@ typedef enum {
 } KzvDataKind;
 
 /* Rounding of float-to-integer results. */
-typedef enum {
-    kzvRoundZero = 0,
-    kzvRoundNearestEven = 1,
-    kzvRoundHalfUp = 2
-} KzvRounding;
+typedef enum { kzvRoundZero = 0, kzvRoundNearestEven = 1, kzvRoundHalfUp = 2 } KzvRounding;
 
 /* Algorithm hint: speed or accuracy. */
-typedef enum {
-    kzvAlgHintNone = 0,
-    kzvAlgHintFast = 1,
-    kzvAlgHintAccurate = 2
-} KzvAlgHint;
+typedef enum { kzvAlgHintNone = 0, kzvAlgHintFast = 1, kzvAlgHintAccurate = 2 } KzvAlgHint;
 
 /* Comparison operation of Compare, CompareC and the threshold op forms. */
-typedef enum {
-    kzvCmpLess = 0,
-    kzvCmpLessEq = 1,
-    kzvCmpEq = 2,
-    kzvCmpGreaterEq = 3,
-    kzvCmpGreater = 4
-} KzvCompareOp;
+typedef enum { kzvCmpLess = 0, kzvCmpLessEq = 1, kzvCmpEq = 2, kzvCmpGreaterEq = 3, kzvCmpGreater = 4 } KzvCompareOp;
 
 /* Border selector: kind in bits 0-3, in-memory flags in bits 4-7.
  * Values above 255 are rejected by every image function. */
 typedef uint32_t KzvBorderKind;
 enum {
-    kzvBorderReplicate = 1,     /* nearest edge pixel */
-    kzvBorderReflect = 3,       /* mirror about the edge pixel, edge not repeated */
-    kzvBorderReflectEdge = 4,   /* mirror with the edge pixel repeated */
-    kzvBorderConstant = 6,      /* a caller-given constant per channel */
-    kzvBorderKeepDst = 7,       /* outside positions leave the destination as it is */
-    kzvBorderMemTop = 0x10,     /* rows above the region are real and read */
-    kzvBorderMemBottom = 0x20,  /* rows below the region are real and read */
-    kzvBorderMemLeft = 0x40,    /* columns left of the region are real and read */
-    kzvBorderMemRight = 0x80,   /* columns right of the region are real and read */
-    kzvBorderMemAll = 0xF0      /* all four sides in memory; the kind may then be 0 */
+    kzvBorderReplicate = 1,    /* nearest edge pixel */
+    kzvBorderReflect = 3,      /* mirror about the edge pixel, edge not repeated */
+    kzvBorderReflectEdge = 4,  /* mirror with the edge pixel repeated */
+    kzvBorderConstant = 6,     /* a caller-given constant per channel */
+    kzvBorderKeepDst = 7,      /* outside positions leave the destination as it is */
+    kzvBorderMemTop = 0x10,    /* rows above the region are real and read */
+    kzvBorderMemBottom = 0x20, /* rows below the region are real and read */
+    kzvBorderMemLeft = 0x40,   /* columns left of the region are real and read */
+    kzvBorderMemRight = 0x80,  /* columns right of the region are real and read */
+    kzvBorderMemAll = 0xF0     /* all four sides in memory; the kind may then be 0 */
 };
 
 /* Interpolation selector of the resize and warp families. */
@@ -161,18 +181,15 @@ typedef enum {
 } KzvInterp;
 
 /* Fixed-mask selector of the derivative, sharpening and cross-median filters. */
-typedef enum {
-    kzvMskSize3x3 = 33,
-    kzvMskSize5x5 = 55
-} KzvMaskSize;
+typedef enum { kzvMskSize3x3 = 33, kzvMskSize5x5 = 55 } KzvMaskSize;
 
 /* ---- Version record ---------------------------------------------------- */
 typedef struct {
     int32_t majorVersion;
     int32_t minorVersion;
     int32_t updateNumber;
-    int32_t revision;        /* build revision; shown in hexadecimal in versionText */
-    char cpuCode[4];         /* NUL-padded */
+    int32_t revision; /* build revision; shown in hexadecimal in versionText */
+    char cpuCode[4];  /* NUL-padded */
     const char* libraryName;
     const char* versionText;
     const char* buildDate;

@@ -79,8 +79,8 @@ inline void forEachRow(S* src, ptrdiff_t srcStep, D* dst, ptrdiff_t dstStep, ptr
 
 // Calls f(src1Row, src2Row, dstRow) for every row of a two-source operation.
 template <class S1, class S2, class D, class F>
-inline void forEachRow(S1* s1, ptrdiff_t s1Step, S2* s2, ptrdiff_t s2Step, D* dst, ptrdiff_t dstStep,
-                       ptrdiff_t height, F&& f) {
+inline void forEachRow(S1* s1, ptrdiff_t s1Step, S2* s2, ptrdiff_t s2Step, D* dst, ptrdiff_t dstStep, ptrdiff_t height,
+                       F&& f) {
     for (ptrdiff_t y = 0; y < height; ++y) f(rowAt(s1, s1Step, y), rowAt(s2, s2Step, y), rowAt(dst, dstStep, y));
 }
 

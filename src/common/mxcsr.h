@@ -23,9 +23,7 @@ class MxcsrGuard {
 public:
     // Sets the bits of `mask` to `value`, keeping the others (exception
     // masks and flags) as the caller had them.
-    MxcsrGuard(unsigned value, unsigned mask) : saved_(_mm_getcsr()) {
-        _mm_setcsr((saved_ & ~mask) | (value & mask));
-    }
+    MxcsrGuard(unsigned value, unsigned mask) : saved_(_mm_getcsr()) { _mm_setcsr((saved_ & ~mask) | (value & mask)); }
     explicit MxcsrGuard(FpRound r) : MxcsrGuard(unsigned(r), kMxcsrRoundMask) {}
     // Rounding mode plus flush-to-zero and denormals-are-zero on or off.
     MxcsrGuard(FpRound r, bool flushToZero)

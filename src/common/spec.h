@@ -34,8 +34,8 @@ enum SpecId : int32_t {
     kSpecWarpAffineL = 0x4B617395,
     kSpecWarpQuad = 0x4B617396,
     kSpecWarpQuadL = 0x4B617397,
-    kSpecLutBase = 0x1234567,      // lookup tables: word 0 of the unaligned spec
-    kSpecHistogram = 0x74736968,   // histograms: word 3 of the unaligned spec
+    kSpecLutBase = 0x1234567,     // lookup tables: word 0 of the unaligned spec
+    kSpecHistogram = 0x74736968,  // histograms: word 3 of the unaligned spec
 };
 
 // The spec pointer rounded up to the next multiple of A (A a power of two);

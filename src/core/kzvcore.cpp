@@ -142,8 +142,10 @@ uint64_t cacheFromSysfs() {
         int n = fscanf(fp, "%llu%c", &v, &unit);
         fclose(fp);
         if (n < 1) continue;
-        if (unit == 'K') v *= 1024ull;
-        else if (unit == 'M') v *= 1024ull * 1024ull;
+        if (unit == 'K')
+            v *= 1024ull;
+        else if (unit == 'M')
+            v *= 1024ull * 1024ull;
         if (v > best) best = v;
     }
     return best;

@@ -72,12 +72,12 @@ void* allocImageL(intptr_t width, intptr_t height, intptr_t* pStep) {
 }  // namespace
 
 // One implementation per pixel size; the exports forward to it.
-#define KZV_MALLOC(T, layout, bytes)                                                        \
-    T* kzviMalloc_##layout(int32_t width, int32_t height, int32_t* pStepBytes) {            \
-        return static_cast<T*>(allocImage<bytes>(width, height, pStepBytes));               \
-    }                                                                                       \
-    T* kzviMalloc_##layout##_L(intptr_t width, intptr_t height, intptr_t* pStepBytes) {     \
-        return static_cast<T*>(allocImageL<bytes>(width, height, pStepBytes));              \
+#define KZV_MALLOC(T, layout, bytes)                                                    \
+    T* kzviMalloc_##layout(int32_t width, int32_t height, int32_t* pStepBytes) {        \
+        return static_cast<T*>(allocImage<bytes>(width, height, pStepBytes));           \
+    }                                                                                   \
+    T* kzviMalloc_##layout##_L(intptr_t width, intptr_t height, intptr_t* pStepBytes) { \
+        return static_cast<T*>(allocImageL<bytes>(width, height, pStepBytes));          \
     }
 
 KZV_MALLOC(Kzv8u, 8u_C1, 1)

@@ -93,7 +93,8 @@ TEST(Sfs, ExhaustiveAgainstWideReference) {
     for (int i = 0; i < 300000; ++i) {
         const int64_t s = rng.range(-(int64_t(1) << 34), int64_t(1) << 34);
         const int f = rng.uniform(-40, 70);
-        if (kzv::sfsApply<Kzv32s>(s, f) != refSfs<Kzv32s>(s, f) || kzv::sfsApply<Kzv16s>(s, f) != refSfs<Kzv16s>(s, f)) {
+        if (kzv::sfsApply<Kzv32s>(s, f) != refSfs<Kzv32s>(s, f) ||
+            kzv::sfsApply<Kzv16s>(s, f) != refSfs<Kzv16s>(s, f)) {
             ASSERT_EQ(kzv::sfsApply<Kzv32s>(s, f), refSfs<Kzv32s>(s, f)) << s << " f=" << f;
             ASSERT_EQ(kzv::sfsApply<Kzv16s>(s, f), refSfs<Kzv16s>(s, f)) << s << " f=" << f;
         }

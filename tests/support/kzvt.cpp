@@ -20,8 +20,12 @@ uint8_t canary(size_t offset) {
 }
 }  // namespace
 
-uint64_t baseSeed() { return gSeed; }
-int repeatCount() { return gRepeat; }
+uint64_t baseSeed() {
+    return gSeed;
+}
+int repeatCount() {
+    return gRepeat;
+}
 
 void setSeedArgs(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -94,9 +98,13 @@ void GuardedImage::release() {
     map_ = nullptr;
 }
 
-GuardedImage::~GuardedImage() { release(); }
+GuardedImage::~GuardedImage() {
+    release();
+}
 
-GuardedImage::GuardedImage(GuardedImage&& o) noexcept { *this = std::move(o); }
+GuardedImage::GuardedImage(GuardedImage&& o) noexcept {
+    *this = std::move(o);
+}
 
 GuardedImage& GuardedImage::operator=(GuardedImage&& o) noexcept {
     if (this != &o) {
@@ -168,16 +176,18 @@ void GuardedImage::snapshot() {
         if (inRegion && (!writable || writable(x, y))) continue;
         std::ostringstream os;
         os << "stray write ";
-        if (inRegion) os << "inside the region at byte " << x << " of row " << y << " (not writable)";
-        else if (rel < 0) os << (-rel) << " bytes before the first row";
+        if (inRegion)
+            os << "inside the region at byte " << x << " of row " << y << " (not writable)";
+        else if (rel < 0)
+            os << (-rel) << " bytes before the first row";
         else {
             const ptrdiff_t memRow = rel / absStep_;
             const ptrdiff_t col = rel % absStep_;
             os << "in the padding of memory row " << memRow << " at byte " << col << " (row is " << rowBytes()
                << " bytes)";
         }
-        os << ": was 0x" << std::hex << int(snap_[i]) << ", now 0x" << int(lo_[i]) << std::dec
-           << " (image " << l_.width << "x" << l_.height << ", step " << step() << ")";
+        os << ": was 0x" << std::hex << int(snap_[i]) << ", now 0x" << int(lo_[i]) << std::dec << " (image " << l_.width
+           << "x" << l_.height << ", step " << step() << ")";
         return ::testing::AssertionFailure() << os.str();
     }
     return ::testing::AssertionSuccess();

@@ -56,10 +56,10 @@ private:
 enum class Guard { After, Before };
 
 struct Layout {
-    int width = 1;          // pixels
+    int width = 1;  // pixels
     int height = 1;
-    int pixelBytes = 1;     // bytes of one pixel (channels * sample size)
-    int extraStep = 0;      // padding bytes after each row
+    int pixelBytes = 1;  // bytes of one pixel (channels * sample size)
+    int extraStep = 0;   // padding bytes after each row
     // Byte offset of the first pixel from 32-byte alignment. -1 places the
     // region flush against the guard page (its end for Guard::After, its
     // start for Guard::Before); an offset leaves a gap of up to 31 bytes.
@@ -87,11 +87,15 @@ public:
     // Pointer to the first pixel of the region and the step to pass.
     uint8_t* data() const { return row(0); }
     template <class T>
-    T* ptr() const { return reinterpret_cast<T*>(data()); }
+    T* ptr() const {
+        return reinterpret_cast<T*>(data());
+    }
     int step() const { return int(l_.negativeStep ? -absStep_ : absStep_); }
     uint8_t* row(int y) const;
     template <class T>
-    T* rowAs(int y) const { return reinterpret_cast<T*>(row(y)); }
+    T* rowAs(int y) const {
+        return reinterpret_cast<T*>(row(y));
+    }
 
     // Fills the region's bytes from f(xByte, y) (or random bytes); the canary
     // around the region stays. Then records the contents for the checks.
@@ -125,9 +129,9 @@ private:
     ptrdiff_t absStep_ = 0;
     uint8_t* map_ = nullptr;
     size_t mapBytes_ = 0;
-    uint8_t* lo_ = nullptr;    // first usable byte (canary area starts here)
-    uint8_t* hi_ = nullptr;    // one past the last usable byte
-    uint8_t* first_ = nullptr; // lowest-address row start
+    uint8_t* lo_ = nullptr;     // first usable byte (canary area starts here)
+    uint8_t* hi_ = nullptr;     // one past the last usable byte
+    uint8_t* first_ = nullptr;  // lowest-address row start
     std::vector<uint8_t> snap_;
 };
 
@@ -189,7 +193,6 @@ template <class T>
 
 std::string hexDump(const uint8_t* p, size_t n);
 
-
 // ---- Inline template definitions -------------------------------------------
 
 template <class T>
@@ -215,21 +218,31 @@ std::vector<T> randomSamples(Rng& rng, size_t n, bool adversarial, bool specials
     for (size_t i = 0; i < n; ++i) {
         T x{};
         switch (kind) {
-        case 0: x = std::is_floating_point_v<T> ? T(-L::max()) : L::min(); break;
-        case 1: x = L::max(); break;
-        case 2:
-            if constexpr (std::is_floating_point_v<T>) x = (i & 1) ? T(1) : T(-1);
-            else x = (i & 1) ? T(L::max() - 1) : T(L::min() + 1);
-            break;
-        case 3: x = (i & 1) ? L::max() : (std::is_floating_point_v<T> ? T(-L::max()) : L::min()); break;
-        case 4: x = rng.chance(0.5) ? randomValue<T>(rng) : (rng.chance(0.5) ? L::max() : L::lowest()); break;
-        default:
-            if constexpr (std::is_floating_point_v<T>) {
-                const T sp[] = {T(0), T(-0.0), L::denorm_min(), T(-L::denorm_min()), L::infinity(),
-                                -L::infinity(), L::quiet_NaN(), T(L::max() / 2), T(-L::max() / 3), T(1.5)};
-                x = sp[rng.uniform(0, 9)];
-            }
-            break;
+            case 0:
+                x = std::is_floating_point_v<T> ? T(-L::max()) : L::min();
+                break;
+            case 1:
+                x = L::max();
+                break;
+            case 2:
+                if constexpr (std::is_floating_point_v<T>)
+                    x = (i & 1) ? T(1) : T(-1);
+                else
+                    x = (i & 1) ? T(L::max() - 1) : T(L::min() + 1);
+                break;
+            case 3:
+                x = (i & 1) ? L::max() : (std::is_floating_point_v<T> ? T(-L::max()) : L::min());
+                break;
+            case 4:
+                x = rng.chance(0.5) ? randomValue<T>(rng) : (rng.chance(0.5) ? L::max() : L::lowest());
+                break;
+            default:
+                if constexpr (std::is_floating_point_v<T>) {
+                    const T sp[] = {T(0),           T(-0.0),        L::denorm_min(), T(-L::denorm_min()), L::infinity(),
+                                    -L::infinity(), L::quiet_NaN(), T(L::max() / 2), T(-L::max() / 3),    T(1.5)};
+                    x = sp[rng.uniform(0, 9)];
+                }
+                break;
         }
         v[i] = x;
     }
@@ -241,8 +254,8 @@ template <class T>
                                       const std::function<bool(int, int)>& compareSample) {
     const int n = img.rowBytes() / int(sizeof(T));
     if (ref.size() != size_t(n) * size_t(img.height()))
-        return ::testing::AssertionFailure() << "reference has " << ref.size() << " samples, region "
-                                             << size_t(n) * img.height();
+        return ::testing::AssertionFailure()
+               << "reference has " << ref.size() << " samples, region " << size_t(n) * img.height();
     for (int y = 0; y < img.height(); ++y) {
         const uint8_t* r = img.row(y);
         for (int i = 0; i < n; ++i) {
@@ -252,9 +265,12 @@ template <class T>
             const T want = ref[size_t(y) * n + i];
             bool ok;
             if constexpr (std::is_floating_point_v<T>) {
-                if (std::isnan(want) || std::isnan(got)) ok = std::isnan(want) && std::isnan(got);
-                else if (std::isinf(want) || std::isinf(got)) ok = want == got;
-                else ok = std::fabs(double(got) - double(want)) <= tol;
+                if (std::isnan(want) || std::isnan(got))
+                    ok = std::isnan(want) && std::isnan(got);
+                else if (std::isinf(want) || std::isinf(got))
+                    ok = want == got;
+                else
+                    ok = std::fabs(double(got) - double(want)) <= tol;
             } else {
                 ok = std::fabs(double(got) - double(want)) <= tol;
             }
@@ -265,9 +281,9 @@ template <class T>
                 for (int k = lo; k < hi; ++k) memcpy(&w[(k - lo) * sizeof(T)], &ref[size_t(y) * n + k], sizeof(T));
                 return ::testing::AssertionFailure()
                        << "sample " << i << " of row " << y << " (region " << img.width() << "x" << img.height()
-                       << ", step " << img.step() << "): got " << +got << ", want " << +want << "\n  got  ["
-                       << lo << ".." << hi - 1 << "]: " << hexDump(r + lo * sizeof(T), (hi - lo) * sizeof(T))
-                       << "\n  want [" << lo << ".." << hi - 1 << "]: " << hexDump(w.data(), w.size());
+                       << ", step " << img.step() << "): got " << +got << ", want " << +want << "\n  got  [" << lo
+                       << ".." << hi - 1 << "]: " << hexDump(r + lo * sizeof(T), (hi - lo) * sizeof(T)) << "\n  want ["
+                       << lo << ".." << hi - 1 << "]: " << hexDump(w.data(), w.size());
             }
         }
     }
