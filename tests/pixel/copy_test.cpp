@@ -644,3 +644,150 @@ TEST(SwapChannels, DocumentedOrders) {
     const uint8_t want4b[8] = {3, 2, 1, 255, 6, 5, 4, 255};
     EXPECT_EQ(memcmp(four, want4b, 8), 0);
 }
+
+// ---- Argument checks ----------------------------------------------------------------
+
+namespace {
+
+// A destination that must stay untouched, and a source large enough for
+// every layout of a 4 x 3 region.
+struct CheckImages {
+    GuardedImage src{4 * 16, 3, 1}, dst{4 * 16, 3, 1}, mask{4, 3, 1};
+    uint8_t value[16] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+};
+
+}  // namespace
+
+TEST(CopyChecks, NullPointersThenSizeForEveryExport) {
+    CheckImages im;
+    void* d = im.dst.data();
+    const void* s = im.src.data();
+    const int st = 64;
+    const KzvImageSize ok{4, 3}, zero{0, 0}, badW{0, 3}, badH{4, -1};
+    auto expectAll = [&](const char* name, auto call) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(call(true, true, zero), kzvStatusNullPtrErr) << "null source before the size";
+        EXPECT_EQ(call(false, false, zero), kzvStatusNullPtrErr) << "null destination before the size";
+        EXPECT_EQ(call(false, true, badW), kzvStatusSizeErr);
+        EXPECT_EQ(call(false, true, badH), kzvStatusSizeErr);
+        EXPECT_TRUE(im.dst.unchanged());
+        EXPECT_EQ(call(false, true, ok), kzvStatusOk);
+        im.dst.snapshot();
+    };
+    // callers: (nullSrc, validDst, size); validDst false means null destination.
+    for (const auto& e : kCopies)
+        expectAll(e.name, [&](bool ns, bool vd, KzvImageSize r) {
+            return e.fn(ns ? nullptr : s, st, vd ? d : nullptr, st, r);
+        });
+    for (const auto& e : kCopiesL)
+        expectAll(e.name, [&](bool ns, bool vd, KzvImageSize r) {
+            return e.fn(ns ? nullptr : s, st, vd ? d : nullptr, st, {r.width, r.height});
+        });
+    for (const auto& e : kCopiesMasked) {
+        expectAll(e.name, [&](bool ns, bool vd, KzvImageSize r) {
+            return e.fn(ns ? nullptr : s, st, vd ? d : nullptr, st, r, im.mask.data(), 4);
+        });
+        EXPECT_EQ(e.fn(s, st, d, st, zero, nullptr, 4), kzvStatusNullPtrErr) << e.name;
+    }
+    for (const auto& e : kSets) {
+        expectAll(e.name, [&](bool ns, bool vd, KzvImageSize r) {
+            return e.fn(ns && !e.byValue ? nullptr : im.value, vd && !(ns && e.byValue) ? d : nullptr, st, r);
+        });
+    }
+    for (const auto& e : kSetsMasked) {
+        expectAll(e.name, [&](bool ns, bool vd, KzvImageSize r) {
+            return e.fn(ns && !e.byValue ? nullptr : im.value, vd && !(ns && e.byValue) ? d : nullptr, st, r,
+                        im.mask.data(), 4);
+        });
+        EXPECT_EQ(e.fn(im.value, d, st, zero, nullptr, 4), kzvStatusNullPtrErr) << e.name;
+    }
+    GuardedImage planes[4] = {GuardedImage(64, 3, 1), GuardedImage(64, 3, 1), GuardedImage(64, 3, 1),
+                              GuardedImage(64, 3, 1)};
+    for (const auto& e : kToPlanes) {
+        const int N = e.op == TOp::C3 ? 3 : 4;
+        void* p[4] = {planes[0].data(), planes[1].data(), planes[2].data(), planes[3].data()};
+        EXPECT_EQ(e.fn(nullptr, st, p, st, zero), kzvStatusNullPtrErr) << e.name;
+        EXPECT_EQ(e.fn(s, st, nullptr, st, zero), kzvStatusNullPtrErr) << e.name;
+        p[N - 1] = nullptr;
+        EXPECT_EQ(e.fn(s, st, p, st, zero), kzvStatusNullPtrErr) << e.name << ": a null plane";
+        p[N - 1] = planes[N - 1].data();
+        EXPECT_EQ(e.fn(s, st, p, st, badW), kzvStatusSizeErr) << e.name;
+        for (int k = 0; k < N; ++k) EXPECT_TRUE(planes[k].unchanged()) << e.name;
+    }
+    for (const auto& e : kFromPlanes) {
+        const int N = e.op == TOp::C3 ? 3 : 4;
+        const void* p[4] = {planes[0].data(), planes[1].data(), planes[2].data(), planes[3].data()};
+        EXPECT_EQ(e.fn(p, st, nullptr, st, zero), kzvStatusNullPtrErr) << e.name;
+        EXPECT_EQ(e.fn(nullptr, st, d, st, zero), kzvStatusNullPtrErr) << e.name;
+        p[1] = nullptr;
+        EXPECT_EQ(e.fn(p, st, d, st, zero), kzvStatusNullPtrErr) << e.name << ": a null plane";
+        p[1] = planes[1].data();
+        EXPECT_EQ(e.fn(p, st, d, st, badH), kzvStatusSizeErr) << e.name;
+        (void)N;
+        EXPECT_TRUE(im.dst.unchanged()) << e.name;
+    }
+    expectAll("kzviCopyManaged_8u_C1R", [&](bool ns, bool vd, KzvImageSize r) {
+        return kzviCopyManaged_8u_C1R(ns ? nullptr : im.src.data(), st, vd ? im.dst.data() : nullptr, st, r, 3);
+    });
+    // Steps are not checked: zero and negative steps are used as given.
+    EXPECT_EQ(kzviCopy_8u_C1R(im.src.data(), 0, im.dst.data(), 0, {4, 3}), kzvStatusOk);
+    EXPECT_EQ(kzviSet_8u_C1R(7, im.dst.data(), 0, {4, 3}), kzvStatusOk);
+}
+
+TEST(SwapChannelsChecks, CheckOrders) {
+    CheckImages im;
+    const Kzv8u* s8 = im.src.data();
+    Kzv8u* d8 = im.dst.data();
+    const Kzv16u* s16 = im.src.ptr<Kzv16u>();
+    Kzv16u* d16 = im.dst.ptr<Kzv16u>();
+    const Kzv32f* s32 = im.src.ptr<Kzv32f>();
+    Kzv32f* d32 = im.dst.ptr<Kzv32f>();
+    const int32_t o3[3] = {2, 1, 0}, o4[4] = {3, 2, 1, 0};
+    const int32_t bad3[3] = {3, 0, 1}, neg3[3] = {0, -1, 2}, bad4[4] = {0, 1, 2, 4};
+    const int32_t neg4[4] = {0, 1, -2, 3}, big4[4] = {0, 1, 2, 7}, bad43[3] = {0, 4, 1};
+    const KzvImageSize ok{4, 3}, w0{0, 3};
+    struct Case {
+        const char* what;
+        KzvStatus got, want;
+    };
+    const Case cases[] = {
+        // 8u C3R, C3C4R and C4C3R: pointers, size, step, order.
+        {"8u C3R zero step and zero width: size first", kzviSwapChannels_8u_C3R(s8, 64, d8, 0, w0, o3), -6},
+        {"8u C3R zero step", kzviSwapChannels_8u_C3R(s8, 64, d8, 0, ok, o3), -16},
+        {"8u C3R zero source step", kzviSwapChannels_8u_C3R(s8, 0, d8, 64, ok, o3), -16},
+        {"8u C3R null order before size", kzviSwapChannels_8u_C3R(s8, 64, d8, 0, w0, nullptr), -8},
+        {"8u C3R order {3,0,1}", kzviSwapChannels_8u_C3R(s8, 64, d8, 64, ok, bad3), -60},
+        {"8u C3R negative entry", kzviSwapChannels_8u_C3R(s8, 64, d8, 64, ok, neg3), -60},
+        {"8u C3R zero step before order", kzviSwapChannels_8u_C3R(s8, 64, d8, 0, ok, bad3), -16},
+        {"16u C3C4R zero step and zero width", kzviSwapChannels_16u_C3C4R(s16, 64, d16, 0, w0, o4, 1), -6},
+        {"16u C3C4R null order", kzviSwapChannels_16u_C3C4R(s16, 0, d16, 0, w0, nullptr, 1), -8},
+        {"8u C3C4R negative entry", kzviSwapChannels_8u_C3C4R(s8, 64, d8, 64, ok, neg4, 1), -60},
+        {"8u C3C4R entry above 3 accepted", kzviSwapChannels_8u_C3C4R(s8, 64, d8, 64, ok, big4, 1), 0},
+        {"32f C4C3R zero width and step", kzviSwapChannels_32f_C4C3R(s32, 0, d32, 64, w0, o3), -6},
+        {"32f C4C3R entry 3 accepted", kzviSwapChannels_32f_C4C3R(s32, 64, d32, 64, ok, bad3), 0},
+        {"8u C4C3R entry 4", kzviSwapChannels_8u_C4C3R(s8, 64, d8, 64, ok, bad43), -60},
+        // The others: pointers, step, size, order pointer, order.
+        {"16u C3R zero step and zero width: step first", kzviSwapChannels_16u_C3R(s16, 64, d16, 0, w0, o3), -16},
+        {"16u C3R zero width", kzviSwapChannels_16u_C3R(s16, 64, d16, 64, w0, o3), -6},
+        {"16u C3R null order after size", kzviSwapChannels_16u_C3R(s16, 64, d16, 64, w0, nullptr), -6},
+        {"16u C3R null order after step", kzviSwapChannels_16u_C3R(s16, 0, d16, 64, ok, nullptr), -16},
+        {"16u C3R null order", kzviSwapChannels_16u_C3R(s16, 64, d16, 64, ok, nullptr), -8},
+        {"16u C3R null source before step", kzviSwapChannels_16u_C3R(nullptr, 0, d16, 64, ok, o3), -8},
+        {"32f C3R order {3,0,1}", kzviSwapChannels_32f_C3R(s32, 64, d32, 64, ok, bad3), -60},
+        {"8u C4R zero step and zero width", kzviSwapChannels_8u_C4R(s8, 0, d8, 64, w0, o4), -16},
+        {"8u C4R entry 4", kzviSwapChannels_8u_C4R(s8, 64, d8, 64, ok, bad4), -60},
+        {"8u C4R negative entry", kzviSwapChannels_8u_C4R(s8, 64, d8, 64, ok, neg4), -60},
+        {"8u AC4R entry 3", kzviSwapChannels_8u_AC4R(s8, 64, d8, 64, ok, bad3), -60},
+        {"16s AC4R zero step", kzviSwapChannels_16s_AC4R(im.src.ptr<Kzv16s>(), 64, im.dst.ptr<Kzv16s>(), 0, w0, o3), -16},
+        {"8u C3IR zero step before null order", kzviSwapChannels_8u_C3IR(d8, 0, ok, nullptr), -16},
+        {"8u C3IR zero step and zero width", kzviSwapChannels_8u_C3IR(d8, 0, w0, o3), -16},
+        {"8u C3IR order", kzviSwapChannels_8u_C3IR(d8, 64, ok, bad3), -60},
+        {"8u C4IR null order first", kzviSwapChannels_8u_C4IR(d8, 0, w0, nullptr), -8},
+        {"8u C4IR zero step", kzviSwapChannels_8u_C4IR(d8, 0, w0, o4), -16},
+        {"8u C4IR order", kzviSwapChannels_8u_C4IR(d8, 64, ok, bad4), -60},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+    EXPECT_TRUE(im.dst.checkWrites());  // only the two successful calls wrote, inside the region
+    // Negative steps are legal and walk the rows upwards.
+    EXPECT_EQ(kzviSwapChannels_8u_C3R(s8 + 128, -64, d8 + 128, -64, {4, 3}, o3), 0);
+}
