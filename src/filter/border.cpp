@@ -12,6 +12,7 @@
 #include <string.h>
 
 #include "common/frame.h"
+#include "common/simd.h"
 #include "filter/border_model.h"
 #include "kzvi.h"
 
@@ -64,14 +65,40 @@ inline void putPixels(uint8_t* d, const uint8_t* px, ptrdiff_t n) {
     for (ptrdiff_t k = 0; k < n; ++k) memcpy(d + k * PB, px, CB);
 }
 
+// Copies n bytes between rows that do not overlap (distinct rows of one
+// image, or two images): 32-byte loads and stores, four at a time, with an
+// overlapping final vector; short runs by the library's memcpy.
+inline void copyRowBytes(uint8_t* d, const uint8_t* s, size_t n) {
+    if (n < 128) {
+        memcpy(d, s, n);
+        return;
+    }
+    // First vector unaligned, then stores on 32-byte boundaries.
+    simd::storeu(d, simd::loadu(s));
+    size_t i = size_t(-reinterpret_cast<uintptr_t>(d)) & 31u;
+    for (; i + 128 <= n; i += 128) {
+        const __m256i a = simd::loadu(s + i), b = simd::loadu(s + i + 32);
+        const __m256i c = simd::loadu(s + i + 64), e = simd::loadu(s + i + 96);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(d + i), a);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(d + i + 32), b);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(d + i + 64), c);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(d + i + 96), e);
+    }
+    for (; i + 32 <= n; i += 32) simd::storeu(d + i, simd::loadu(s + i));
+    if (i < n) simd::storeu(d + n - 32, simd::loadu(s + n - 32));
+}
+
 template <int PB, int CB>
 inline void copyPixels(uint8_t* d, const uint8_t* s, ptrdiff_t n) {
     if constexpr (PB == CB) {
-        memmove(d, s, size_t(n) * PB);
+        copyRowBytes(d, s, size_t(n) * PB);
     } else {
         for (ptrdiff_t k = 0; k < n; ++k) memcpy(d + k * PB, s + k * PB, CB);
     }
 }
+
+// Pixels in the constant run that constant fills copy from.
+constexpr ptrdiff_t kConstRun = 64;
 
 // n border pixels for positions x0 .. x0+n-1 (all on one side, outside
 // [0, w)) of source line `line`, by map m.
@@ -80,9 +107,22 @@ inline void sideRun(uint8_t* d, const uint8_t* line, ptrdiff_t x0, ptrdiff_t n, 
                     const uint8_t* cpx) {
     if (n <= 0) return;
     if (m == BorderMap::Constant) {
-        putPixels<PB, CB>(d, cpx, n);
+        if constexpr (PB == CB) {
+            // cpx holds kConstRun copies of the pixel.
+            for (ptrdiff_t k = 0; k < n; k += kConstRun)
+                memcpy(d + k * PB, cpx, size_t(n - k < kConstRun ? n - k : kConstRun) * PB);
+        } else {
+            putPixels<PB, CB>(d, cpx, n);
+        }
     } else if (m == BorderMap::Replicate || w == 1) {
         putPixels<PB, CB>(d, line + (x0 < 0 ? 0 : (w - 1) * PB), n);
+    } else if (m == BorderMap::Reflect && n < w && (x0 == -n || x0 == w)) {
+        // Within one reflection: the pixels next to the edge, reversed.
+        const uint8_t* p = x0 < 0 ? line + n * PB : line + (w - 2) * PB;
+        for (ptrdiff_t k = 0; k < n; ++k) memcpy(d + k * PB, p - k * PB, CB);
+    } else if (m == BorderMap::Wrap && n <= w && (x0 == -n || x0 == w) && PB == CB) {
+        // Within one period: a plain run from the other end of the line.
+        memcpy(d, x0 < 0 ? line + (w - n) * PB : line, size_t(n) * PB);
     } else {
         // Mirror (period 2w-2) or wrap (period w), phase walked incrementally.
         const bool mirror = m == BorderMap::Reflect;
@@ -119,9 +159,9 @@ void fillFrame(const uint8_t* src, ptrdiff_t srcStep, uint8_t* frame, ptrdiff_t 
         uint8_t* d = frame + Y * dstStep;
         if constexpr (M == BorderMap::Constant) {
             if (BODY == PB && firstConst != nullptr) {
-                memcpy(d, firstConst, size_t(f.dstW) * PB);
+                copyRowBytes(d, firstConst, size_t(f.dstW) * PB);
             } else {
-                putPixels<PB, BODY>(d, cpx, f.dstW);
+                sideRun<PB, BODY>(d, nullptr, -f.dstW, f.dstW, 1, M, cpx);
                 firstConst = d;
             }
         } else {
@@ -140,8 +180,10 @@ void run(const T* src, ptrdiff_t srcStep, T* frame, ptrdiff_t dstStep, const Fra
     constexpr int PB = int(sizeof(T)) * CH;
     constexpr int CB = int(sizeof(T)) * (L == Lay::AC4 ? 3 : CH);
     constexpr Ac4 A = ac4Of<T, L, F>();
-    uint8_t cpx[PB] = {};
-    if constexpr (F == Fam::Const) memcpy(cpx, value, size_t(CB));
+    uint8_t cpx[PB * kConstRun] = {};
+    if constexpr (F == Fam::Const) {
+        for (ptrdiff_t k = 0; k < kConstRun; ++k) memcpy(cpx + k * PB, value, size_t(CB));
+    }
     // Work through one instantiation per sample size: 16u runs the 16s
     // work and 32f the 32s work.
     fillFrame<PB, CB, mapOf(F), A>(reinterpret_cast<const uint8_t*>(src), srcStep,
