@@ -32,6 +32,10 @@
 //       Correct for any i (several periods out): replicate clamps, reflect has
 //       period 2n-2 (n = 1 gives 0), reflect-edge period 2n, wrap period n.
 //
+// Single positions: mapColumn(src, x), mapRow(src, y) and borderPixel(src,
+// x, y) (a pointer to the bytes of one bordered pixel) serve the resize and
+// warp edge paths that fetch taps one at a time.
+//
 // Building bordered pixels. A BorderSource describes the source: first ROI
 // pixel and step, ROI size, bytes per pixel (any element type and channel
 // count: the builders move whole pixels as bytes), the per-side maps and one
@@ -240,6 +244,31 @@ inline BorderSource makeBorderSource(const T* ptr, ptrdiff_t step, ptrdiff_t wid
     s.sides = sides;
     makeConstPixel(s, constValues, nValues, channels);
     return s;
+}
+
+// ---- Single positions (resize and warp edge taps) ---------------------------
+
+// Source column / row that position x / y reads by the side's map: x itself
+// inside or on a Memory side, -1 for Constant (and None) sides.
+inline ptrdiff_t mapColumn(const BorderSource& s, ptrdiff_t x) {
+    return mapIndex(x < 0 ? s.sides.left : s.sides.right, x, s.width);
+}
+inline ptrdiff_t mapRow(const BorderSource& s, ptrdiff_t y) {
+    return mapIndex(y < 0 ? s.sides.top : s.sides.bottom, y, s.height);
+}
+
+// The bytes of pixel (x, y) in ROI coordinates, each axis mapped separately:
+// a source pixel, the constant pixel, or nullptr where a None side means
+// "do not write".
+inline const uint8_t* borderPixel(const BorderSource& s, ptrdiff_t x, ptrdiff_t y) {
+    const ptrdiff_t mx = mapColumn(s, x), my = mapRow(s, y);
+    const bool noneX = (x < 0 || x >= s.width) && (x < 0 ? s.sides.left : s.sides.right) == BorderMap::None;
+    const bool noneY = (y < 0 || y >= s.height) && (y < 0 ? s.sides.top : s.sides.bottom) == BorderMap::None;
+    if (noneX || noneY) return nullptr;
+    const bool constX = (x < 0 || x >= s.width) && (x < 0 ? s.sides.left : s.sides.right) == BorderMap::Constant;
+    const bool constY = (y < 0 || y >= s.height) && (y < 0 ? s.sides.top : s.sides.bottom) == BorderMap::Constant;
+    if (constX || constY) return s.constPixel;
+    return s.rowPtr(my) + mx * ptrdiff_t(s.pixelBytes);
 }
 
 // ---- Run builders --------------------------------------------------------------

@@ -162,6 +162,13 @@ TEST(BorderModel, BuildersHonourMapsAndFlags) {
                 }
             ASSERT_TRUE(big.unchanged());
 
+            // Single-pixel fetches agree with the built image.
+            for (ptrdiff_t y = 0; y < oh; ++y)
+                for (ptrdiff_t x = 0; x < ow; ++x)
+                    ASSERT_EQ(memcmp(borderPixel(s, x - r.left, y - r.top), got.data() + (y * ow + x) * pb,
+                                     size_t(pb)),
+                              0);
+
             // Column stripe: the left edge columns of every bordered row.
             const ptrdiff_t cols = std::min<ptrdiff_t>(ow, r.left + 2);
             std::vector<uint8_t> stripe(size_t(cols * oh * pb));
