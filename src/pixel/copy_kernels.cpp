@@ -568,24 +568,33 @@ void mapRow(const MapPlan& plan, const uint8_t* s, uint8_t* d, size_t units, siz
 
 namespace {
 
-// Shuffle controls of the three-channel conversions, per sample size: for
-// each 16-byte chunk m of 48 interleaved bytes and plane k, which chunk
-// bytes land in the 16 plane bytes (and the reverse for the merge).
+// Three-channel conversions work on 96 interleaved bytes, chunks C0..C5 of
+// 16 bytes, rearranged into X0 = (C0, C5), X1 = (C1, C4), X2 = (C2, C3) so
+// that each 128-bit lane holds three whole chunks. At any lane position the
+// three chunks carry three different channels (16 bytes is not a multiple
+// of a pixel), so one blend per lane position gathers a plane's bytes and one
+// in-lane shuffle orders them; the merge runs the same steps backwards.
 struct Planar3Tables {
-    uint8_t split[3][3][16];  // [chunk][plane][plane byte]
-    uint8_t merge[3][3][16];  // [chunk][plane][chunk byte]
+    uint8_t splitSel[3][2][32];  // [plane][X1, X2 mask][lane byte]
+    uint8_t splitCtl[3][32];     // [plane][plane byte] -> lane position
+    uint8_t mergeCtl[3][32];     // [plane][lane position] -> plane byte
+    uint8_t mergeSel[3][2][32];  // [X vector][plane 1, plane 2 mask][lane position]
 };
 constexpr Planar3Tables makePlanar3(int S) {
     Planar3Tables t{};
-    for (int m = 0; m < 3; ++m)
-        for (int k = 0; k < 3; ++k)
-            for (int j = 0; j < 16; ++j) {
-                const int e = j / S, b = j % S;
-                const int pos = (3 * e + k) * S + b;
-                t.split[m][k][j] = pos / 16 == m ? uint8_t(pos % 16) : 0x80;
-                const int q = (16 * m + j) / S, bb = (16 * m + j) % S;
-                t.merge[m][k][j] = q % 3 == k ? uint8_t((q / 3) * S + bb) : 0x80;
-            }
+    for (int k = 0; k < 3; ++k)
+        for (int j = 0; j < 32; ++j) {
+            const int lane = j / 16;
+            const int q = 3 * S * (j / S) + k * S + j % S;  // interleaved byte of plane byte j
+            const int chunk = q / 16, pos = q % 16;
+            const int v = lane == 0 ? chunk : 5 - chunk;  // which X vector holds the chunk
+            t.splitCtl[k][j] = uint8_t(pos);
+            if (v == 1) t.splitSel[k][0][lane * 16 + pos] = 0xFF;
+            if (v == 2) t.splitSel[k][1][lane * 16 + pos] = 0xFF;
+            t.mergeCtl[k][lane * 16 + pos] = uint8_t(j % 16);
+            if (k == 1) t.mergeSel[v][0][lane * 16 + pos] = 0xFF;
+            if (k == 2) t.mergeSel[v][1][lane * 16 + pos] = 0xFF;
+        }
     return t;
 }
 // Four channels: each 16-byte chunk regrouped as four dwords of channel
@@ -626,27 +635,31 @@ inline void put(uint8_t* p, __m256i v) {
     else storeu(p, v);
 }
 
+inline __m256i load32(const uint8_t* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+
 template <int S, bool NT>
 void toPlanes3T(const uint8_t* s, uint8_t* const d[3], size_t pixels) {
     constexpr const Planar3Tables& t = PlanarConst<S>::t3;
     constexpr size_t px = 32 / S;  // pixels per step: 96 interleaved bytes
-    __m256i c[3][3];
-    for (int m = 0; m < 3; ++m)
-        for (int k = 0; k < 3; ++k) c[m][k] = bcast128(t.split[m][k]);
-    uint8_t* d0 = d[0];
-    uint8_t* d1 = d[1];
-    uint8_t* d2 = d[2];
+    __m256i sel1[3], sel2[3], ctl[3];
+    for (int k = 0; k < 3; ++k) {
+        sel1[k] = load32(t.splitSel[k][0]);
+        sel2[k] = load32(t.splitSel[k][1]);
+        ctl[k] = load32(t.splitCtl[k]);
+    }
     size_t i = 0;
     for (; i + px <= pixels; i += px) {
         const uint8_t* p = s + i * 3 * S;
-        const __m256i a = load2x128(p, p + 48), b = load2x128(p + 16, p + 64), e = load2x128(p + 32, p + 80);
+        const __m256i c01 = loadu(p), c23 = loadu(p + 32), c45 = loadu(p + 64);
+        const __m256i x0 = _mm256_permute2x128_si256(c01, c45, 0x30);
+        const __m256i x1 = _mm256_permute2x128_si256(c01, c45, 0x21);
         const size_t o = i * S;
-        put<NT>(d0 + o, _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(a, c[0][0]), _mm256_shuffle_epi8(b, c[1][0])),
-                                         _mm256_shuffle_epi8(e, c[2][0])));
-        put<NT>(d1 + o, _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(a, c[0][1]), _mm256_shuffle_epi8(b, c[1][1])),
-                                         _mm256_shuffle_epi8(e, c[2][1])));
-        put<NT>(d2 + o, _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(a, c[0][2]), _mm256_shuffle_epi8(b, c[1][2])),
-                                         _mm256_shuffle_epi8(e, c[2][2])));
+        for (int k = 0; k < 3; ++k) {
+            const __m256i v = _mm256_blendv_epi8(_mm256_blendv_epi8(x0, x1, sel1[k]), c23, sel2[k]);
+            put<NT>(d[k] + o, _mm256_shuffle_epi8(v, ctl[k]));
+        }
     }
     for (; i < pixels; ++i)
         for (int k = 0; k < 3; ++k) memcpy(d[k] + i * S, s + (i * 3 + k) * S, S);
@@ -656,21 +669,24 @@ template <int S, bool NT>
 void fromPlanes3T(const uint8_t* const s[3], uint8_t* d, size_t pixels) {
     constexpr const Planar3Tables& t = PlanarConst<S>::t3;
     constexpr size_t px = 32 / S;
-    __m256i c[3][3];
-    for (int m = 0; m < 3; ++m)
-        for (int k = 0; k < 3; ++k) c[m][k] = bcast128(t.merge[m][k]);
+    __m256i sel1[3], sel2[3], ctl[3];
+    for (int k = 0; k < 3; ++k) {
+        sel1[k] = load32(t.mergeSel[k][0]);
+        sel2[k] = load32(t.mergeSel[k][1]);
+        ctl[k] = load32(t.mergeCtl[k]);
+    }
     size_t i = 0;
     for (; i + px <= pixels; i += px) {
-        const __m256i r = loadu(s[0] + i * S), g = loadu(s[1] + i * S), b = loadu(s[2] + i * S);
-        __m256i o[3];
-        for (int m = 0; m < 3; ++m)
-            o[m] = _mm256_or_si256(_mm256_or_si256(_mm256_shuffle_epi8(r, c[m][0]), _mm256_shuffle_epi8(g, c[m][1])),
-                                   _mm256_shuffle_epi8(b, c[m][2]));
-        // Lane 0 of o[m] is interleaved chunk m, lane 1 chunk m + 3.
+        const size_t o = i * S;
+        const __m256i v0 = _mm256_shuffle_epi8(loadu(s[0] + o), ctl[0]);
+        const __m256i v1 = _mm256_shuffle_epi8(loadu(s[1] + o), ctl[1]);
+        const __m256i v2 = _mm256_shuffle_epi8(loadu(s[2] + o), ctl[2]);
+        __m256i x[3];
+        for (int v = 0; v < 3; ++v) x[v] = _mm256_blendv_epi8(_mm256_blendv_epi8(v0, v1, sel1[v]), v2, sel2[v]);
         uint8_t* p = d + i * 3 * S;
-        put<NT>(p, _mm256_permute2x128_si256(o[0], o[1], 0x20));
-        put<NT>(p + 32, _mm256_permute2x128_si256(o[2], o[0], 0x30));
-        put<NT>(p + 64, _mm256_permute2x128_si256(o[1], o[2], 0x31));
+        put<NT>(p, _mm256_permute2x128_si256(x[0], x[1], 0x20));
+        put<NT>(p + 32, x[2]);
+        put<NT>(p + 64, _mm256_permute2x128_si256(x[1], x[0], 0x31));
     }
     for (; i < pixels; ++i)
         for (int k = 0; k < 3; ++k) memcpy(d + (i * 3 + k) * S, s[k] + i * S, S);
