@@ -297,25 +297,38 @@ KzvStatus lutInit(int32_t interp, int32_t channels, KzvImageSize roi, const L* c
 
 // ---- Apply ----------------------------------------------------------------------
 
-// 8u rows through one 256-entry table: 16 byte shuffles over the table's
-// 16-byte slices. For slice k the index x - 16k is pushed into 0x70..0x7F
-// when it lies in 0..15 and saturates to 0x80 and above otherwise, where the
-// shuffle gives 0. Scalar tail.
+// 8u rows through one 256-entry table by byte shuffles over its 16-byte
+// slices T0..T15. A shuffle gives slice[i & 15] for an index i below 0x80
+// and 0 from 0x80 up. For x with high nibble h < 8 the indices x - 16k,
+// k = 0..7, are below 0x80 exactly for k <= h, so XOR-ing the shuffles of
+// the chained slices U_k = T_k ^ T_(k-1) leaves T_h[x & 15]; the same with
+// (x ^ 0x80) - 16k and V_k = T_(8+k) ^ T_(7+k) serves h >= 8, and bit 7 of
+// x picks one of the two results. Scalar tail.
 void lut8uRow(const Byte* s, Byte* d, ptrdiff_t n, const Byte* tab) {
     ptrdiff_t x = 0;
     if (n >= 32) {
-        __m256i t[16];
-        for (int k = 0; k < 16; ++k)
-            t[k] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(tab + 16 * k)));
-        const __m256i bias = _mm256_set1_epi8(0x70), sixteen = _mm256_set1_epi8(16);
+        __m256i u[8], v[8];
+        __m128i prevLo = _mm_setzero_si128(), prevHi = _mm_setzero_si128();
+        for (int k = 0; k < 8; ++k) {
+            const __m128i lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tab + 16 * k));
+            const __m128i hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(tab + 16 * (8 + k)));
+            u[k] = _mm256_broadcastsi128_si256(_mm_xor_si128(lo, prevLo));
+            v[k] = _mm256_broadcastsi128_si256(_mm_xor_si128(hi, prevHi));
+            prevLo = lo;
+            prevHi = hi;
+        }
+        const __m256i sixteen = _mm256_set1_epi8(16), top = _mm256_set1_epi8(int8_t(0x80));
         for (; x + 32 <= n; x += 32) {
-            __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + x));
-            __m256i r = _mm256_setzero_si256();
-            for (int k = 0; k < 16; ++k) {
-                r = _mm256_or_si256(r, _mm256_shuffle_epi8(t[k], _mm256_adds_epu8(w, bias)));
-                w = _mm256_sub_epi8(w, sixteen);
+            const __m256i in = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + x));
+            __m256i wl = in, wh = _mm256_xor_si256(in, top);
+            __m256i rl = _mm256_setzero_si256(), rh = _mm256_setzero_si256();
+            for (int k = 0; k < 8; ++k) {
+                rl = _mm256_xor_si256(rl, _mm256_shuffle_epi8(u[k], wl));
+                rh = _mm256_xor_si256(rh, _mm256_shuffle_epi8(v[k], wh));
+                wl = _mm256_sub_epi8(wl, sixteen);
+                wh = _mm256_sub_epi8(wh, sixteen);
             }
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), r);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), _mm256_blendv_epi8(rl, rh, in));
         }
     }
     for (; x < n; ++x) d[x] = tab[s[x]];
