@@ -225,10 +225,12 @@ struct BorderSource {
 // c < nValues and 0 beyond (e.g. the alpha of an AC4 pixel given 3 values).
 template <class T>
 inline void makeConstPixel(BorderSource& s, const T* values, int nValues, int channels) {
-    for (int c = 0; c < channels; ++c) {
-        const T v = (values != nullptr && c < nValues) ? values[c] : T(0);
-        memcpy(s.constPixel + size_t(c) * sizeof(T), &v, sizeof(T));
-    }
+    // Plain copies, no conditional loads: a conditional load can become a
+    // masked vector load, which user-mode emulators fault on for a null
+    // pointer even with every lane masked off.
+    const int n = values != nullptr ? (nValues < channels ? nValues : channels) : 0;
+    memset(s.constPixel, 0, size_t(channels) * sizeof(T));
+    if (n > 0) memcpy(s.constPixel, values, size_t(n) * sizeof(T));
 }
 
 // Convenience: a source description for an accepted selector.

@@ -25,6 +25,9 @@ namespace kzvt {
 // value, so runs are reproducible) and --repeat=N runs N successive seeds.
 uint64_t baseSeed();
 int repeatCount();
+// False when guard pages are readable (emulated runs): over-reads then do not
+// fault.
+bool guardsCatchReads();
 // Reads --seed= and --repeat= (called by the test main).
 void setSeedArgs(int argc, char** argv);
 // Calls f(seed) for each of the repeat seeds, with the seed in the trace.
