@@ -202,6 +202,10 @@ inline __m256 cmulv(__m256 a, __m256 w) {
     return cmulb(a, _mm256_moveldup_ps(w), _mm256_movehdup_ps(w));
 }
 inline V4 zeroOf(V4) { return {_mm256_setzero_ps()}; }
+// The four complex values of a register in reverse order.
+inline __m256 reverse4(__m256 a) {
+    return _mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(a), 0x1B));
+}
 
 struct V8 {
     __m256 a, b;
@@ -765,7 +769,22 @@ void realForward(const uint8_t* plan, const float* in, float* out, void* scratch
     const float z0r = Z[0], z0i = Z[1];
     out[0] = (z0r + z0i) * sc;
     out[n - 1] = (z0r - z0i) * sc;
-    for (int64_t k = 1; 2 * k <= hn; ++k) {
+    int64_t k0 = 1;
+    {
+        // Four pairs (k, h-k) at a time while the two runs do not meet.
+        const __m256 hv = _mm256_set1_ps(half);
+        for (; 2 * k0 + 6 < hn; k0 += 4) {
+            const int64_t j0 = hn - k0;
+            const __m256 a = _mm256_loadu_ps(Z + 2 * k0);
+            const __m256 b = _mm256_xor_ps(reverse4(_mm256_loadu_ps(Z + 2 * (j0 - 3))), signOdd());
+            const __m256 e = _mm256_mul_ps(_mm256_add_ps(a, b), hv);
+            const __m256 o = _mm256_mul_ps(_mm256_sub_ps(a, b), hv);
+            const __m256 t = rotv<false>(cmulv(o, _mm256_loadu_ps(tw + 2 * k0)));
+            _mm256_storeu_ps(out + 2 * k0 - 1, _mm256_add_ps(e, t));
+            _mm256_storeu_ps(out + 2 * (j0 - 3) - 1, reverse4(_mm256_xor_ps(_mm256_sub_ps(e, t), signOdd())));
+        }
+    }
+    for (int64_t k = k0; 2 * k <= hn; ++k) {
         const int64_t j = hn - k;
         const float ar = Z[2 * k], ai = Z[2 * k + 1], br = Z[2 * j], bi = -Z[2 * j + 1];  // b = conj Z[h-k]
         const float er = (ar + br) * half, ei = (ai + bi) * half;
@@ -808,7 +827,22 @@ void realInverse(const uint8_t* plan, const float* in, float* out, void* scratch
     const float x0 = in[0], xh = in[n - 1];
     Z[0] = (x0 + xh) * sc;
     Z[1] = (x0 - xh) * sc;
-    for (int64_t k = 1; 2 * k <= hn; ++k) {
+    int64_t k0 = 1;
+    {
+        const __m256 sv = _mm256_set1_ps(sc);
+        for (; 2 * k0 + 6 < hn; k0 += 4) {
+            const int64_t j0 = hn - k0;
+            const __m256 a = _mm256_loadu_ps(in + 2 * k0 - 1);
+            const __m256 b = _mm256_xor_ps(reverse4(_mm256_loadu_ps(in + 2 * (j0 - 3) - 1)), signOdd());
+            const __m256 e = _mm256_mul_ps(_mm256_add_ps(a, b), sv);
+            const __m256 o = _mm256_mul_ps(_mm256_sub_ps(a, b), sv);
+            const __m256 w = _mm256_xor_ps(_mm256_loadu_ps(tw + 2 * k0), signOdd());
+            const __m256 t = rotv<true>(cmulv(o, w));
+            _mm256_storeu_ps(Z + 2 * k0, _mm256_add_ps(e, t));
+            _mm256_storeu_ps(Z + 2 * (j0 - 3), reverse4(_mm256_xor_ps(_mm256_sub_ps(e, t), signOdd())));
+        }
+    }
+    for (int64_t k = k0; 2 * k <= hn; ++k) {
         const int64_t j = hn - k;
         const float ar = in[2 * k - 1], ai = in[2 * k];
         const float br = in[2 * j - 1], bi = -in[2 * j];  // conj X[h-k]
