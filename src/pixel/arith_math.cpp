@@ -1,0 +1,738 @@
+// Division and unary math: Div, Div_Round, DivC, Abs, Sqr, Sqrt, Exp, Ln.
+// These frames check steps (< 1 rejected); Abs, Sqr and Sqrt then round them
+// down to a multiple of the sample size. Zero divisors and arguments outside
+// a function's domain are warnings reported after every row has run.
+#include <math.h>
+
+#include "common/frame.h"
+#include "common/mxcsr.h"
+#include "common/sfs.h"
+#include "kzvi.h"
+#include "pixel/arith_kernels.h"
+#include "pixel/arith_sfs.h"
+
+namespace kzv::arith {
+namespace {
+
+namespace tag {
+struct Div {};
+struct DivC {};
+struct DivRound {};
+struct Abs {};
+struct Sqr {};
+struct Sqrt {};
+struct Exp {};
+struct Ln {};
+}  // namespace tag
+
+// Rounding of the integer quotients: the processor's current mode, or one
+// of the three explicit modes of Div_Round.
+constexpr int kRoundCurrent = -1;
+
+// ---- Vector adapters --------------------------------------------------------
+
+// Gives a scalar-only functor the vector overload the row loops expect, by
+// running the scalar one on each lane (used by the rarely taken shortcuts
+// and the integer transcendental kernels, whose cost is in the math).
+// With ac4 set, the alpha lanes (every fourth; vectors start on pixel
+// boundaries) are passed through untouched, so they raise no warning.
+template <class T, class F>
+struct LaneByLane {
+    F f;
+    bool ac4 = false;
+    Vec<T> operator()(Vec<T> a, Vec<T> b) {
+        constexpr int V = int(lanes<T>());
+        T x[V], y[V], r[V];
+        vst(x, 0, a);
+        vst(y, 0, b);
+        for (int i = 0; i < V; ++i) r[i] = (ac4 && (i & 3) == 3) ? x[i] : f(x[i], y[i]);
+        return vld(r, 0);
+    }
+    Vec<T> operator()(Vec<T> a) {
+        constexpr int V = int(lanes<T>());
+        T x[V], r[V];
+        vst(x, 0, a);
+        for (int i = 0; i < V; ++i) r[i] = (ac4 && (i & 3) == 3) ? x[i] : f(x[i]);
+        return vld(r, 0);
+    }
+    T operator()(T a, T b) { return f(a, b); }
+    T operator()(T a) { return f(a); }
+};
+
+// ---- Integer division -----------------------------------------------------------
+// The quotient n / (d * 2^f) in single precision (the power of two applied
+// exactly to the divisor, or to the dividend for negative factors), clamped
+// to the destination range and rounded. A zero divisor gives an infinity,
+// which the clamp turns into the saturated value of the dividend's sign;
+// 0 / 0 gives 0. Divisors equal to zero are collected for the warning.
+struct Quotient {
+    __m256 mulN, mulD, lo, hi;
+    int mode;
+    __m256 zeroSeen = _mm256_setzero_ps();
+
+    Quotient(int f, float lo_, float hi_, int mode_)
+        : mulN(_mm256_set1_ps(f < 0 ? pow2f(-f) : 1.0f)),
+          mulD(_mm256_set1_ps(f > 0 ? pow2f(f) : 1.0f)),
+          lo(_mm256_set1_ps(lo_)),
+          hi(_mm256_set1_ps(hi_)),
+          mode(mode_) {}
+
+    __m256i operator()(__m256 n, __m256 d) {
+        const __m256 zero = _mm256_setzero_ps();
+        const __m256 nn = _mm256_mul_ps(n, mulN);
+        const __m256 dd = _mm256_mul_ps(d, mulD);
+        const __m256 dz = _mm256_cmp_ps(dd, zero, _CMP_EQ_OQ);
+        zeroSeen = _mm256_or_ps(zeroSeen, dz);
+        __m256 q = _mm256_div_ps(nn, dd);
+        q = _mm256_andnot_ps(_mm256_and_ps(dz, _mm256_cmp_ps(nn, zero, _CMP_EQ_OQ)), q);
+        q = _mm256_max_ps(_mm256_min_ps(q, hi), lo);
+        switch (mode) {
+        case 0: return _mm256_cvttps_epi32(q);
+        case 1: return _mm256_cvtps_epi32(_mm256_round_ps(q, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+        case 2: {
+            const __m256 t = _mm256_round_ps(q, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+            const __m256 fr = _mm256_sub_ps(q, t);  // exact
+            const __m256 absMask = _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF));
+            const __m256 big = _mm256_cmp_ps(_mm256_and_ps(fr, absMask), _mm256_set1_ps(0.5f), _CMP_GE_OQ);
+            const __m256 unit = _mm256_or_ps(_mm256_andnot_ps(absMask, q), _mm256_set1_ps(1.0f));
+            return _mm256_cvtps_epi32(_mm256_add_ps(t, _mm256_and_ps(big, unit)));
+        }
+        default: return _mm256_cvtps_epi32(q);  // the caller's rounding mode
+        }
+    }
+    // One quotient through the same vector code, so tails match bit for bit.
+    int32_t operator()(float n, float d) {
+        return _mm256_cvtsi256_si32((*this)(_mm256_set1_ps(n), _mm256_set1_ps(d)));
+    }
+    // lanes: 0x77 for AC4 rows, whose groups of eight samples start on pixel
+    // boundaries, so that alpha samples raise no warning.
+    bool anyZero(int laneMask) const { return (_mm256_movemask_ps(zeroSeen) & laneMask) != 0; }
+};
+
+// Lanes of a group of eight samples that count for the warnings.
+template <bool AC4>
+constexpr int kLaneMask = AC4 ? 0x77 : 0xFF;
+
+// Converts a vector of samples to groups of eight floats and back.
+template <class T>
+struct FloatGroups;
+template <>
+struct FloatGroups<uint8_t> {
+    static constexpr int kGroups = 4;
+    static void split(__m256i v, __m256* g) {
+        const __m128i l = _mm256_castsi256_si128(v), h = _mm256_extracti128_si256(v, 1);
+        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(l));
+        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(l, 8)));
+        g[2] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(h));
+        g[3] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(h, 8)));
+    }
+    static __m256i join(const __m256i* r) {
+        const __m256i p = _mm256_packus_epi16(_mm256_packs_epi32(r[0], r[1]), _mm256_packs_epi32(r[2], r[3]));
+        return _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
+    }
+};
+template <>
+struct FloatGroups<int16_t> {
+    static constexpr int kGroups = 2;
+    static void split(__m256i v, __m256* g) {
+        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_castsi256_si128(v)));
+        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_extracti128_si256(v, 1)));
+    }
+    static __m256i join(const __m256i* r) {
+        return _mm256_permute4x64_epi64(_mm256_packs_epi32(r[0], r[1]), 0xD8);
+    }
+};
+template <>
+struct FloatGroups<uint16_t> {
+    static constexpr int kGroups = 2;
+    static void split(__m256i v, __m256* g) {
+        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_castsi256_si128(v)));
+        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_extracti128_si256(v, 1)));
+    }
+    static __m256i join(const __m256i* r) {
+        return _mm256_permute4x64_epi64(_mm256_packus_epi32(r[0], r[1]), 0xD8);
+    }
+};
+
+// Div: (a, b) = (src1, src2) gives src2 / src1; DivC: (src, value) gives
+// src / value.
+template <class T, bool Reversed>
+struct DivFn {
+    Quotient q;
+    __m256i operator()(__m256i a, __m256i b) {
+        using G = FloatGroups<T>;
+        __m256 ga[G::kGroups], gb[G::kGroups];
+        __m256i r[4];
+        G::split(a, ga);
+        G::split(b, gb);
+        for (int k = 0; k < G::kGroups; ++k) r[k] = Reversed ? q(gb[k], ga[k]) : q(ga[k], gb[k]);
+        return G::join(r);
+    }
+    T operator()(T a, T b) { return T(Reversed ? q(float(b), float(a)) : q(float(a), float(b))); }
+};
+
+// Factors beyond what the kernels handle: every quotient with a non-zero
+// divisor is 0 (too large a factor) or saturates with the quotient's sign
+// (too negative); zero divisors follow the usual rule.
+template <class T, bool Reversed>
+struct DivShortcut {
+    bool tooLarge;
+    bool zeroSeen = false;
+    T operator()(T a, T b) {
+        const int32_t n = Reversed ? b : a, d = Reversed ? a : b;
+        using Lim = std::numeric_limits<T>;
+        if (d == 0) zeroSeen = true;
+        if (n == 0 || (d != 0 && tooLarge)) return T(0);
+        return ((n > 0) == (d >= 0)) ? Lim::max() : Lim::min();
+    }
+};
+
+template <class T>
+struct DivRange;
+template <>
+struct DivRange<uint8_t> {
+    static constexpr int kHi = 8, kLo = -15;
+};
+template <>
+struct DivRange<int16_t> {
+    static constexpr int kHi = 16, kLo = -30;
+};
+template <>
+struct DivRange<uint16_t> {
+    static constexpr int kHi = 16, kLo = -32;
+};
+
+// ---- Float division ------------------------------------------------------------------
+struct Div32f {
+    __m256 zeroSeen = _mm256_setzero_ps();
+    __m256 operator()(__m256 a, __m256 b) {
+        zeroSeen = _mm256_or_ps(zeroSeen, _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_EQ_OQ));
+        return _mm256_div_ps(b, a);
+    }
+    float operator()(float a, float b) {
+        if (a == 0.0f) zeroSeen = _mm256_castsi256_ps(_mm256_set1_epi32(-1));
+        return b / a;
+    }
+    bool anyZero(int laneMask) const { return (_mm256_movemask_ps(zeroSeen) & laneMask) != 0; }
+};
+struct MulRecip32f {
+    __m256 operator()(__m256 a, __m256 r) const { return _mm256_mul_ps(a, r); }
+    float operator()(float a, float r) const { return a * r; }
+};
+
+// ---- Division frames ---------------------------------------------------------------------
+
+template <class T, int L, class Tag>
+KzvStatus divTwo(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, ptrdiff_t ds, ptrdiff_t w, ptrdiff_t h,
+                 int mode, int f) {
+    constexpr bool ac4 = L == kAC4;
+    const ptrdiff_t n = w * channelsOf<L>();
+    if (anyNull(a, b, d)) return kzvStatusNullPtrErr;
+    if (w < 1 || h < 1) return kzvStatusSizeErr;
+    if (anyBadStep(as, bs, ds)) return kzvStatusStepErr;
+    if constexpr (std::is_same_v<T, float>) {
+        Div32f fn;
+        for (ptrdiff_t y = 0; y < h; ++y) rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+        return fn.anyZero(kLaneMask<ac4>) ? kzvStatusDivByZero : kzvStatusOk;
+    } else {
+        if (std::is_same_v<Tag, tag::DivRound> && (mode < 0 || mode > 2)) return kzvStatusRoundModeErr;
+        auto rows = [&](auto& fn) {
+            for (ptrdiff_t y = 0; y < h; ++y)
+                rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+        };
+        using Lim = std::numeric_limits<T>;
+        if (f > DivRange<T>::kHi || f < DivRange<T>::kLo) {
+            LaneByLane<T, DivShortcut<T, true>> fn{DivShortcut<T, true>{f > 0}, ac4};
+            rows(fn);
+            return fn.f.zeroSeen ? kzvStatusDivByZero : kzvStatusOk;
+        }
+        DivFn<T, true> fn{Quotient(f, float(Lim::min()), float(Lim::max()), mode)};
+        if (mode == kRoundCurrent) {
+            rows(fn);
+        } else {
+            // The quotient itself is rounded to nearest; the result then by
+            // the explicit mode.
+            MxcsrGuard g(FpRound::Nearest);
+            rows(fn);
+        }
+        return fn.q.anyZero(kLaneMask<ac4>) ? kzvStatusDivByZero : kzvStatusOk;
+    }
+}
+
+template <int L>
+constexpr int valuesOf() {
+    return L == 4 ? 4 : (L == 1 ? 1 : 3);
+}
+
+template <class T, int L>
+KzvStatus divConst(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t ds, ptrdiff_t w, ptrdiff_t h, int f) {
+    constexpr bool ac4 = L == kAC4;
+    constexpr int ch = channelsOf<L>();
+    constexpr int nv = valuesOf<L>();
+    const ptrdiff_t n = w * ch;
+    if constexpr (std::is_same_v<T, uint16_t>) {
+        // 16u: dividing by 1 unscaled is a plain copy, before any other
+        // check; a factor of 17 or more with a non-zero constant zeroes
+        // every result and fills the destination after testing the source.
+        if (vals != nullptr) {
+            bool one = f == 0, nonZero = true;
+            for (int c = 0; c < nv; ++c) {
+                one = one && vals[c] == 1;
+                nonZero = nonZero && vals[c] != 0;
+            }
+            if (one) {
+                if (anyNull(a, d)) return kzvStatusNullPtrErr;
+                if (w < 1 || h < 1) return kzvStatusSizeErr;
+                copyRows<T, L>(a, as, d, ds, w, h);
+                return kzvStatusOk;
+            }
+            if (f >= 17 && nonZero) {
+                if (a == nullptr) return kzvStatusNullPtrErr;
+                return fillRegion<T, L>(d, ds, w, h, T(0));
+            }
+        }
+    }
+    if (anyNull(a, vals, d)) return kzvStatusNullPtrErr;
+    if (w < 1 || h < 1) return kzvStatusSizeErr;
+    if (anyBadStep(as, ds)) return kzvStatusStepErr;
+    for (int c = 0; c < nv; ++c)
+        if (vals[c] == T(0)) return kzvStatusDivByZeroErr;
+    auto rows = [&](const Pattern<T>& c, auto& fn) {
+        for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, ac4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+    };
+    if constexpr (std::is_same_v<T, float>) {
+        float r[4];
+        for (int c = 0; c < nv; ++c) r[c] = 1.0f / vals[c];
+        MulRecip32f fn;
+        rows(makePattern(r, nv, ch), fn);
+    } else {
+        using Lim = std::numeric_limits<T>;
+        const Pattern<T> c = makePattern(vals, nv, ch);
+        if (f > DivRange<T>::kHi || f < DivRange<T>::kLo) {
+            LaneByLane<T, DivShortcut<T, false>> fn{DivShortcut<T, false>{f > 0}, ac4};
+            rows(c, fn);
+        } else {
+            DivFn<T, false> fn{Quotient(f, float(Lim::min()), float(Lim::max()), kRoundCurrent)};
+            rows(c, fn);
+        }
+    }
+    return kzvStatusOk;
+}
+
+// ---- Unary functions -----------------------------------------------------------------
+
+struct Abs16s {
+    __m256i operator()(__m256i a) const {
+        return _mm256_min_epu16(_mm256_abs_epi16(a), _mm256_set1_epi16(32767));
+    }
+    int16_t operator()(int16_t a) const { return a == INT16_MIN ? int16_t(32767) : int16_t(a < 0 ? -a : a); }
+};
+struct Abs32f {
+    __m256 operator()(__m256 a) const { return _mm256_and_ps(a, _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF))); }
+    float operator()(float a) const {
+        uint32_t u;
+        memcpy(&u, &a, 4);
+        u &= 0x7FFFFFFFu;
+        memcpy(&a, &u, 4);
+        return a;
+    }
+};
+struct Sqr32f {
+    __m256 operator()(__m256 a) const { return _mm256_mul_ps(a, a); }
+    float operator()(float a) const { return a * a; }
+};
+// A two-operand functor applied to (a, a).
+template <class F>
+struct Squared {
+    F f;
+    template <class V>
+    auto operator()(V a) {
+        return f(a, a);
+    }
+};
+
+struct Sqrt32f {
+    __m256 negSeen = _mm256_setzero_ps();
+    __m256 operator()(__m256 a) {
+        negSeen = _mm256_or_ps(negSeen, _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_LT_OQ));
+        return _mm256_sqrt_ps(a);
+    }
+    float operator()(float a) {
+        if (a < 0.0f) negSeen = _mm256_castsi256_ps(_mm256_set1_epi32(-1));
+        return _mm_cvtss_f32(_mm_sqrt_ss(_mm_set_ss(a)));
+    }
+    bool anyNeg(int laneMask) const { return (_mm256_movemask_ps(negSeen) & laneMask) != 0; }
+};
+
+// Integer square root: sqrt(src) * 2^-f rounded to nearest (ties to even)
+// in double precision and saturated; negative 16s inputs give 0. Factors
+// are clamped to [-20, 20], beyond which every result is already 0 or
+// saturated.
+template <class T>
+struct SqrtInt {
+    double scale;
+    bool negSeen = false;
+    explicit SqrtInt(int f) : scale(ldexp(1.0, -(f < -20 ? -20 : (f > 20 ? 20 : f)))) {}
+    T operator()(T a) {
+        if (a < 0) {
+            negSeen = true;
+            return T(0);
+        }
+        const double r = sqrt(double(a)) * scale;
+        const double ri = _mm_cvtsd_f64(_mm_round_sd(_mm_setzero_pd(), _mm_set_sd(r), _MM_FROUND_TO_NEAREST_INT));
+        return saturate<T>(ri);
+    }
+};
+
+// ---- Exp and Ln, 32f -------------------------------------------------------------------
+// exp: x = n ln2 + r with |r| <= ln2 / 2, a degree-6 polynomial for e^r, and
+// 2^n applied as two factors so that results in the subnormal range and
+// near the overflow threshold are scaled in one rounding.
+struct Exp32f {
+    __m256 operator()(__m256 x) const {
+        const __m256 xc = _mm256_max_ps(_mm256_min_ps(x, _mm256_set1_ps(89.0f)), _mm256_set1_ps(-104.0f));
+        const __m256 n = _mm256_round_ps(_mm256_mul_ps(xc, _mm256_set1_ps(1.44269504088896341f)),
+                                         _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+        __m256 r = _mm256_fnmadd_ps(n, _mm256_set1_ps(0.693359375f), xc);
+        r = _mm256_fnmadd_ps(n, _mm256_set1_ps(-2.12194440e-4f), r);
+        __m256 p = _mm256_set1_ps(1.9875691500e-4f);
+        p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(1.3981999507e-3f));
+        p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(8.3334519073e-3f));
+        p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(4.1665795894e-2f));
+        p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(1.6666665459e-1f));
+        p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(5.0000001201e-1f));
+        const __m256 r2 = _mm256_mul_ps(r, r);
+        const __m256 y = _mm256_add_ps(_mm256_fmadd_ps(p, r2, r), _mm256_set1_ps(1.0f));
+        const __m256i ni = _mm256_cvtps_epi32(n);
+        const __m256i n1 = _mm256_srai_epi32(ni, 1);
+        const __m256i n2 = _mm256_sub_epi32(ni, n1);
+        const __m256i bias = _mm256_set1_epi32(127);
+        const __m256 s1 = _mm256_castsi256_ps(_mm256_slli_epi32(_mm256_add_epi32(n1, bias), 23));
+        const __m256 s2 = _mm256_castsi256_ps(_mm256_slli_epi32(_mm256_add_epi32(n2, bias), 23));
+        const __m256 res = _mm256_mul_ps(_mm256_mul_ps(y, s1), s2);
+        return _mm256_blendv_ps(res, x, _mm256_cmp_ps(x, x, _CMP_UNORD_Q));  // NaN stays NaN
+    }
+    float operator()(float x) const { return _mm256_cvtss_f32((*this)(_mm256_set1_ps(x))); }
+};
+
+// ln: x = m 2^e with m in [sqrt(1/2), sqrt(2)), ln(m) from a polynomial in
+// m - 1, plus e ln2 in two parts. Subnormal inputs are first scaled by 2^23.
+// Zero gives -infinity, negative inputs NaN, +infinity and NaN themselves.
+struct Ln32f {
+    __m256 zeroSeen = _mm256_setzero_ps(), negSeen = _mm256_setzero_ps();
+    __m256 operator()(__m256 x) {
+        const __m256 zero = _mm256_setzero_ps();
+        const __m256 isZero = _mm256_cmp_ps(x, zero, _CMP_EQ_OQ);
+        const __m256 isNeg = _mm256_cmp_ps(x, zero, _CMP_LT_OQ);
+        zeroSeen = _mm256_or_ps(zeroSeen, isZero);
+        negSeen = _mm256_or_ps(negSeen, isNeg);
+        const __m256 sub = _mm256_cmp_ps(x, _mm256_set1_ps(1.17549435e-38f), _CMP_LT_OQ);
+        const __m256 xs = _mm256_blendv_ps(x, _mm256_mul_ps(x, _mm256_set1_ps(8388608.0f)), sub);
+        const __m256i bits = _mm256_castps_si256(xs);
+        __m256i e = _mm256_sub_epi32(_mm256_srli_epi32(bits, 23), _mm256_set1_epi32(126));
+        e = _mm256_sub_epi32(e, _mm256_and_si256(_mm256_castps_si256(sub), _mm256_set1_epi32(23)));
+        __m256 m = _mm256_castsi256_ps(
+            _mm256_or_si256(_mm256_and_si256(bits, _mm256_set1_epi32(0x007FFFFF)), _mm256_set1_epi32(0x3F000000)));
+        const __m256 small = _mm256_cmp_ps(m, _mm256_set1_ps(0.707106781186547524f), _CMP_LT_OQ);
+        e = _mm256_add_epi32(e, _mm256_castps_si256(small));  // -1 where m was doubled
+        m = _mm256_sub_ps(_mm256_add_ps(m, _mm256_and_ps(small, m)), _mm256_set1_ps(1.0f));
+        const __m256 fe = _mm256_cvtepi32_ps(e);
+        const __m256 z = _mm256_mul_ps(m, m);
+        __m256 p = _mm256_set1_ps(7.0376836292e-2f);
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.1514610310e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(1.1676998740e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.2420140846e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(1.4249322787e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.6668057665e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(2.0000714765e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-2.4999993993e-1f));
+        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(3.3333331174e-1f));
+        __m256 y = _mm256_mul_ps(_mm256_mul_ps(p, m), z);
+        y = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), y);
+        y = _mm256_fnmadd_ps(_mm256_set1_ps(0.5f), z, y);
+        __m256 r = _mm256_add_ps(m, y);
+        r = _mm256_fmadd_ps(fe, _mm256_set1_ps(0.693359375f), r);
+        // Specials: +inf and NaN give themselves, zero -inf, negatives NaN.
+        const __m256 passThrough = _mm256_or_ps(_mm256_cmp_ps(x, x, _CMP_UNORD_Q),
+                                                _mm256_cmp_ps(x, _mm256_set1_ps(INFINITY), _CMP_EQ_OQ));
+        r = _mm256_blendv_ps(r, x, passThrough);
+        r = _mm256_blendv_ps(r, _mm256_set1_ps(-INFINITY), isZero);
+        r = _mm256_blendv_ps(r, _mm256_set1_ps(NAN), isNeg);
+        return r;
+    }
+    float operator()(float x) { return _mm256_cvtss_f32((*this)(_mm256_set1_ps(x))); }
+    KzvStatus status() const {
+        if (_mm256_movemask_ps(zeroSeen)) return kzvStatusLnZeroArg;
+        if (_mm256_movemask_ps(negSeen)) return kzvStatusLnNegArg;
+        return kzvStatusOk;
+    }
+};
+
+// ---- Exp and Ln, integers ----------------------------------------------------------------
+// Exp: floor(e^x * 2^-f + 0.5) in double precision, saturated. The result
+// is monotonic in x and only a window of about 18 inputs is neither 0 nor
+// saturated; those are tabulated once per call.
+inline double expScaled(double x, int f) {
+    const double t = x * 1.4426950408889634 - double(f);  // log2 of the result
+    if (x <= 709.0 && f >= -1000 && f <= 1000) return exp(x) * ldexp(1.0, -f);
+    return exp2(t);
+}
+
+template <class T>
+struct ExpInt {
+    int64_t xlo = 0, xhi = -1;
+    T tab[32] = {};
+    explicit ExpInt(int f) {
+        using Lim = std::numeric_limits<T>;
+        const double ln2 = 0.69314718055994531;
+        const double lo = floor((double(f) - 1.0) * ln2 - 2.0);
+        const double hi = ceil(log(double(Lim::max())) + double(f) * ln2 + 2.0);
+        xlo = int64_t(lo < double(Lim::min()) ? double(Lim::min()) : (lo > double(Lim::max()) + 1 ? double(Lim::max()) + 1 : lo));
+        xhi = int64_t(hi > double(Lim::max()) ? double(Lim::max()) : (hi < double(Lim::min()) - 1 ? double(Lim::min()) - 1 : hi));
+        for (int64_t x = xlo; x <= xhi && x - xlo < 32; ++x) {
+            const double v = floor(expScaled(double(x), f) + 0.5);
+            tab[x - xlo] = v >= double(Lim::max()) ? Lim::max() : T(v);
+        }
+    }
+    T operator()(T a) const {
+        if (a < xlo) return T(0);
+        if (a > xhi) return std::numeric_limits<T>::max();
+        return tab[a - xlo];
+    }
+};
+
+// Ln: floor(ln(x) * 2^-f + 0.5) in double precision, saturated. A zero
+// input gives 0 (8u, 16u) or -32768 (16s, also for negative inputs); the
+// first such input of a row decides the row's warning.
+template <class T>
+struct LnInt {
+    double scale;
+    KzvStatus rowStatus = kzvStatusOk;
+    explicit LnInt(int f) : scale(ldexp(1.0, -(f < -64 ? -64 : (f > 64 ? 64 : f)))) {}
+    T operator()(T a) {
+        using Lim = std::numeric_limits<T>;
+        if (a <= 0) {
+            if (rowStatus == kzvStatusOk) rowStatus = a == 0 ? kzvStatusLnZeroArg : kzvStatusLnNegArg;
+            return Lim::min();
+        }
+        if (a == 1) return T(0);
+        const double v = floor(log(double(a)) * scale + 0.5);
+        return v >= double(Lim::max()) ? Lim::max() : T(v);
+    }
+};
+
+// ---- Unary frame --------------------------------------------------------------------------
+
+template <class T, int L, class Tag>
+KzvStatus unary(const T* a, ptrdiff_t as, T* d, ptrdiff_t ds, ptrdiff_t w, ptrdiff_t h, int f) {
+    constexpr bool ac4 = L == kAC4;
+    const ptrdiff_t n = w * channelsOf<L>();
+    if (anyNull(a, d)) return kzvStatusNullPtrErr;
+    if (w < 1 || h < 1) return kzvStatusSizeErr;
+    if (anyBadStep(as, ds)) return kzvStatusStepErr;
+    if constexpr (std::is_same_v<Tag, tag::Abs> || std::is_same_v<Tag, tag::Sqr> || std::is_same_v<Tag, tag::Sqrt>) {
+        as = roundStepDown<T>(as);
+        ds = roundStepDown<T>(ds);
+    }
+    auto rows = [&](auto& fn) {
+        for (ptrdiff_t y = 0; y < h; ++y) rowUnary<T, ac4>(rowAt(a, as, y), rowAt(d, ds, y), n, fn);
+    };
+    if constexpr (std::is_same_v<Tag, tag::Abs>) {
+        std::conditional_t<std::is_same_v<T, float>, Abs32f, Abs16s> fn;
+        rows(fn);
+        return kzvStatusOk;
+    } else if constexpr (std::is_same_v<Tag, tag::Sqr>) {
+        if constexpr (std::is_same_v<T, float>) {
+            Sqr32f fn;
+            rows(fn);
+        } else {
+            using P = MulP<T>;
+            if (f > P::kZeroAbove) {
+                fillRows<T, L>(d, ds, w, h, T(0));
+                return kzvStatusOk;
+            }
+            withScale<T, P>(f, [&](auto& fn2) {
+                Squared<std::remove_reference_t<decltype(fn2)>> fn{fn2};
+                rows(fn);
+            });
+        }
+        return kzvStatusOk;
+    } else if constexpr (std::is_same_v<Tag, tag::Sqrt>) {
+        if constexpr (std::is_same_v<T, float>) {
+            Sqrt32f fn;
+            rows(fn);
+            return fn.anyNeg(kLaneMask<ac4>) ? kzvStatusSqrtNegArg : kzvStatusOk;
+        } else {
+            LaneByLane<T, SqrtInt<T>> fn{SqrtInt<T>(f), ac4};
+            rows(fn);
+            return fn.f.negSeen ? kzvStatusSqrtNegArg : kzvStatusOk;
+        }
+    } else if constexpr (std::is_same_v<Tag, tag::Exp>) {
+        if constexpr (std::is_same_v<T, float>) {
+            Exp32f fn;
+            rows(fn);
+        } else {
+            LaneByLane<T, ExpInt<T>> fn{ExpInt<T>(f), ac4};
+            rows(fn);
+        }
+        return kzvStatusOk;
+    } else {
+        if constexpr (std::is_same_v<T, float>) {
+            // Zero inputs anywhere take precedence over negative ones.
+            Ln32f fn;
+            rows(fn);
+            return fn.status();
+        } else {
+            FirstStatus first;
+            LaneByLane<T, LnInt<T>> fn{LnInt<T>(f), ac4};
+            for (ptrdiff_t y = 0; y < h; ++y) {
+                fn.f.rowStatus = kzvStatusOk;
+                rowUnary<T, ac4>(rowAt(a, as, y), rowAt(d, ds, y), n, fn);
+                first.add(fn.f.rowStatus);
+            }
+            return first.status;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kzv::arith
+
+using namespace kzv::arith;
+
+#define KZV_VALUE_PARAM(T, lay) std::conditional_t<lay == 1, T, const T*>
+template <int L, class V>
+static inline auto kzv_value_ptr(const V& v) {
+    if constexpr (L == 1) return &v;
+    else return v;
+}
+
+#define X_BSFS(name, T, lay, OPN)                                                                                \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc1, int32_t src1Step, const T* pSrc2, int32_t src2Step, T* pDst, \
+                                   int32_t dstStep, KzvImageSize roiSize, int32_t scaleFactor) {                 \
+        return divTwo<T, lay, tag::OPN>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize.width,          \
+                                        roiSize.height, kRoundCurrent, scaleFactor);                            \
+    }
+#define X_BSFS_L(name, T, lay, OPN)                                                                                \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc1, intptr_t src1Step, const T* pSrc2, intptr_t src2Step, T* pDst, \
+                                   intptr_t dstStep, KzvImageSizeL roiSize, int32_t scaleFactor) {                 \
+        return divTwo<T, lay, tag::OPN>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize.width,            \
+                                        roiSize.height, kRoundCurrent, scaleFactor);                              \
+    }
+#define X_BSFSI(name, T, lay, OPN)                                                                              \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, T* pSrcDst, int32_t srcDstStep,              \
+                                   KzvImageSize roiSize, int32_t scaleFactor) {                                 \
+        return divTwo<T, lay, tag::OPN>(pSrc, srcStep, pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, \
+                                        roiSize.height, kRoundCurrent, scaleFactor);                           \
+    }
+#define X_BSFSI_L(name, T, lay, OPN)                                                                            \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, intptr_t srcStep, T* pSrcDst, intptr_t srcDstStep,            \
+                                   KzvImageSizeL roiSize, int32_t scaleFactor) {                                \
+        return divTwo<T, lay, tag::OPN>(pSrc, srcStep, pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, \
+                                        roiSize.height, kRoundCurrent, scaleFactor);                           \
+    }
+#define X_B(name, T, lay, OPN)                                                                                   \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc1, int32_t src1Step, const T* pSrc2, int32_t src2Step, T* pDst, \
+                                   int32_t dstStep, KzvImageSize roiSize) {                                      \
+        return divTwo<T, lay, tag::OPN>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize.width,          \
+                                        roiSize.height, kRoundCurrent, 0);                                      \
+    }
+#define X_B_L(name, T, lay, OPN)                                                                                   \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc1, intptr_t src1Step, const T* pSrc2, intptr_t src2Step, T* pDst, \
+                                   intptr_t dstStep, KzvImageSizeL roiSize) {                                      \
+        return divTwo<T, lay, tag::OPN>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize.width,            \
+                                        roiSize.height, kRoundCurrent, 0);                                        \
+    }
+#define X_BI(name, T, lay, OPN)                                                                                 \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, T* pSrcDst, int32_t srcDstStep,              \
+                                   KzvImageSize roiSize) {                                                      \
+        return divTwo<T, lay, tag::OPN>(pSrc, srcStep, pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, \
+                                        roiSize.height, kRoundCurrent, 0);                                     \
+    }
+#define X_BI_L(name, T, lay, OPN)                                                                               \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, intptr_t srcStep, T* pSrcDst, intptr_t srcDstStep,            \
+                                   KzvImageSizeL roiSize) {                                                     \
+        return divTwo<T, lay, tag::OPN>(pSrc, srcStep, pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, \
+                                        roiSize.height, kRoundCurrent, 0);                                     \
+    }
+#define X_DR(name, T, lay, OPN)                                                                                  \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc1, int32_t src1Step, const T* pSrc2, int32_t src2Step, T* pDst, \
+                                   int32_t dstStep, KzvImageSize roiSize, KzvRounding roundMode,                 \
+                                   int32_t scaleFactor) {                                                        \
+        return divTwo<T, lay, tag::OPN>(pSrc1, src1Step, pSrc2, src2Step, pDst, dstStep, roiSize.width,          \
+                                        roiSize.height, int(roundMode), scaleFactor);                           \
+    }
+#define X_DRI(name, T, lay, OPN)                                                                                \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, T* pSrcDst, int32_t srcDstStep,              \
+                                   KzvImageSize roiSize, KzvRounding roundMode, int32_t scaleFactor) {          \
+        return divTwo<T, lay, tag::OPN>(pSrc, srcStep, pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, \
+                                        roiSize.height, int(roundMode), scaleFactor);                          \
+    }
+#define X_CSFS(name, T, lay, OPN)                                                                                \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, KZV_VALUE_PARAM(T, lay) value, T* pDst,       \
+                                   int32_t dstStep, KzvImageSize roiSize, int32_t scaleFactor) {                 \
+        return divConst<T, lay>(pSrc, srcStep, kzv_value_ptr<lay>(value), pDst, dstStep, roiSize.width,          \
+                                roiSize.height, scaleFactor);                                                   \
+    }
+#define X_CSFS_L(name, T, lay, OPN)                                                                              \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, intptr_t srcStep, KZV_VALUE_PARAM(T, lay) value, T* pDst,      \
+                                   intptr_t dstStep, KzvImageSizeL roiSize, int32_t scaleFactor) {               \
+        return divConst<T, lay>(pSrc, srcStep, kzv_value_ptr<lay>(value), pDst, dstStep, roiSize.width,          \
+                                roiSize.height, scaleFactor);                                                   \
+    }
+#define X_CSFSI(name, T, lay, OPN)                                                                               \
+    KZVAPI KzvStatus KZV_CALL name(KZV_VALUE_PARAM(T, lay) value, T* pSrcDst, int32_t srcDstStep,                \
+                                   KzvImageSize roiSize, int32_t scaleFactor) {                                  \
+        return divConst<T, lay>(pSrcDst, srcDstStep, kzv_value_ptr<lay>(value), pSrcDst, srcDstStep,             \
+                                roiSize.width, roiSize.height, scaleFactor);                                    \
+    }
+#define X_CSFSI_L(name, T, lay, OPN)                                                                             \
+    KZVAPI KzvStatus KZV_CALL name(KZV_VALUE_PARAM(T, lay) value, T* pSrcDst, intptr_t srcDstStep,               \
+                                   KzvImageSizeL roiSize, int32_t scaleFactor) {                                 \
+        return divConst<T, lay>(pSrcDst, srcDstStep, kzv_value_ptr<lay>(value), pSrcDst, srcDstStep,             \
+                                roiSize.width, roiSize.height, scaleFactor);                                    \
+    }
+#define X_C(name, T, lay, OPN)                                                                                   \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, KZV_VALUE_PARAM(T, lay) value, T* pDst,       \
+                                   int32_t dstStep, KzvImageSize roiSize) {                                      \
+        return divConst<T, lay>(pSrc, srcStep, kzv_value_ptr<lay>(value), pDst, dstStep, roiSize.width,          \
+                                roiSize.height, 0);                                                             \
+    }
+#define X_C_L(name, T, lay, OPN)                                                                                 \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, intptr_t srcStep, KZV_VALUE_PARAM(T, lay) value, T* pDst,      \
+                                   intptr_t dstStep, KzvImageSizeL roiSize) {                                    \
+        return divConst<T, lay>(pSrc, srcStep, kzv_value_ptr<lay>(value), pDst, dstStep, roiSize.width,          \
+                                roiSize.height, 0);                                                             \
+    }
+#define X_CI(name, T, lay, OPN)                                                                                  \
+    KZVAPI KzvStatus KZV_CALL name(KZV_VALUE_PARAM(T, lay) value, T* pSrcDst, int32_t srcDstStep,                \
+                                   KzvImageSize roiSize) {                                                       \
+        return divConst<T, lay>(pSrcDst, srcDstStep, kzv_value_ptr<lay>(value), pSrcDst, srcDstStep,             \
+                                roiSize.width, roiSize.height, 0);                                              \
+    }
+#define X_CI_L(name, T, lay, OPN)                                                                                \
+    KZVAPI KzvStatus KZV_CALL name(KZV_VALUE_PARAM(T, lay) value, T* pSrcDst, intptr_t srcDstStep,               \
+                                   KzvImageSizeL roiSize) {                                                      \
+        return divConst<T, lay>(pSrcDst, srcDstStep, kzv_value_ptr<lay>(value), pSrcDst, srcDstStep,             \
+                                roiSize.width, roiSize.height, 0);                                              \
+    }
+#define X_U(name, T, lay, OPN)                                                                                     \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, T* pDst, int32_t dstStep, KzvImageSize roiSize) { \
+        return unary<T, lay, tag::OPN>(pSrc, srcStep, pDst, dstStep, roiSize.width, roiSize.height, 0);            \
+    }
+#define X_UI(name, T, lay, OPN)                                                                                   \
+    KZVAPI KzvStatus KZV_CALL name(T* pSrcDst, int32_t srcDstStep, KzvImageSize roiSize) {                        \
+        return unary<T, lay, tag::OPN>(pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, roiSize.height, 0); \
+    }
+#define X_USFS(name, T, lay, OPN)                                                                                 \
+    KZVAPI KzvStatus KZV_CALL name(const T* pSrc, int32_t srcStep, T* pDst, int32_t dstStep, KzvImageSize roiSize, \
+                                   int32_t scaleFactor) {                                                         \
+        return unary<T, lay, tag::OPN>(pSrc, srcStep, pDst, dstStep, roiSize.width, roiSize.height, scaleFactor); \
+    }
+#define X_USFSI(name, T, lay, OPN)                                                                               \
+    KZVAPI KzvStatus KZV_CALL name(T* pSrcDst, int32_t srcDstStep, KzvImageSize roiSize, int32_t scaleFactor) {  \
+        return unary<T, lay, tag::OPN>(pSrcDst, srcDstStep, pSrcDst, srcDstStep, roiSize.width, roiSize.height,  \
+                                       scaleFactor);                                                            \
+    }
+
+#include "pixel/arith_math_exports.inc"
