@@ -190,12 +190,12 @@ KzvStatus init(const Dims& d, int flag, int hint, void* pSpec, uint8_t* pMemInit
     Sizes s;
     KzvStatus st = familySizes(d, flag, &s);
     if (st == kzvStatusFftFlagErr) {
-        // The flag is checked after the init memory.
+        // The first 1-D initialiser (rows) checks its init memory before the
+        // flag.
         f1::PlanSizes t;
-        const bool needInit = d.isReal ? (f1::realPlanSizes(d.w, 8, &t), t.init) || (f1::realPlanSizes(d.h, 8, &t), t.init) ||
-                                             (f1::complexPlanSizes(d.h, 8, &t), t.init)
-                                       : (f1::complexPlanSizes(d.w, 8, &t), t.init) || (f1::complexPlanSizes(d.h, 8, &t), t.init);
-        if (needInit && !pMemInit) return kzvStatusNullPtrErr;
+        if (d.isReal) f1::realPlanSizes(d.w, 8, &t);
+        else f1::complexPlanSizes(d.w, 8, &t);
+        if (t.init && !pMemInit) return kzvStatusNullPtrErr;
         return st;
     }
     if (st != kzvStatusOk) return st;

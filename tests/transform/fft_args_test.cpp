@@ -172,7 +172,8 @@ TEST(FftArgs, GetSizeAndInit) {
     EXPECT_EQ(kzviDFTInit_R_32f({5, 3}, 7, kzvAlgHintNone, dr, init.p), kzvStatusFftFlagErr);
     // A length that needs the chirp method needs init memory.
     EXPECT_EQ(kzviDFTInit_R_32f({97, 3}, 8, kzvAlgHintNone, dr, nullptr), kzvStatusNullPtrErr);
-    EXPECT_EQ(kzviDFTInit_C_32fc({4, 101}, 3, kzvAlgHintNone, dc, nullptr), kzvStatusNullPtrErr);
+    EXPECT_EQ(kzviDFTInit_C_32fc({101, 4}, 3, kzvAlgHintNone, dc, nullptr), kzvStatusNullPtrErr);
+    EXPECT_EQ(kzviDFTInit_C_32fc({4, 101}, 3, kzvAlgHintNone, dc, nullptr), kzvStatusFftFlagErr);
     EXPECT_TRUE(spec.v == before);
 }
 

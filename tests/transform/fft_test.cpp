@@ -390,10 +390,11 @@ TEST(FftReal, EveryOrderAgainstReference) {
 }
 
 // Small, odd, prime and mixed sizes, including lengths that need the chirp
-// method (97, 251, 1009) and the 8-column batch remainders.
+// method (97, 251, 1009, and 194 = 2 * 97 for the real form's half length)
+// and the 8-column batch remainders.
 const int kDftSizes[][2] = {{1, 1},  {2, 1},   {1, 3},  {3, 5},  {5, 7},    {7, 2},  {9, 15},  {97, 3},
                             {4, 97}, {251, 2}, {3, 251}, {1009, 1}, {2, 1009}, {30, 42}, {45, 12}, {12, 45},
-                            {480, 5}, {6, 640}, {1000, 3}, {11, 13}, {49, 26}, {17, 1}, {1, 19}, {62, 33}};
+                            {480, 5}, {6, 640}, {1000, 3}, {11, 13}, {49, 26}, {17, 1}, {1, 19}, {62, 33}, {194, 3}, {5, 202}};
 
 TEST(DftComplex, SizesAgainstReference) {
     kzvt::forEachSeed([](uint64_t seed) {
