@@ -59,8 +59,8 @@ inline void copyUnder32(const uint8_t* s, uint8_t* d, size_t n) {
     }
 }
 
-// Rows of 2 KiB and more: the string move, which processors with fast
-// string operations run at full cache bandwidth.
+// Unaligned rows of 2 KiB and more: the string move, which processors with
+// fast string operations run at full cache bandwidth.
 constexpr size_t kRepMoveBytes = 2048;
 inline void repMove(const uint8_t* s, uint8_t* d, size_t n) {
     __asm__ volatile("rep movsb" : "+D"(d), "+S"(s), "+c"(n) : : "memory");
@@ -114,7 +114,7 @@ void copyRowUnaligned(const uint8_t* s, uint8_t* d, size_t n) {
 
 void copyRowAligned(const uint8_t* s, uint8_t* d, size_t n) {
     if (n >= kRepMoveBytes) {
-        repMove(s, d, n);
+        copyRowAlias(s, d, n);  // the look-ahead order is faster on long rows
         return;
     }
     size_t i = 0;

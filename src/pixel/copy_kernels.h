@@ -37,8 +37,8 @@ constexpr uint64_t kPlanar32StreamBytes = 524288;       // 32-bit planar convers
 // Any length; 32-byte vectors with an overlapped final vector, 16/8/4/2/1
 // byte moves below 32 bytes. The plain copy of short rows and small blocks.
 void copyRowSmall(const uint8_t* s, uint8_t* d, size_t n);
-// Cached row copies for n >= 32 (rows of 2 KiB and more use the string
-// move). Unaligned: aligns the destination first. Aligned: d 32-byte aligned
+// Cached row copies for n >= 32 (unaligned rows of 2 KiB and more use the
+// string move). Unaligned: aligns the destination first. Aligned: d 32-byte aligned
 // and n a multiple of 32. Alias: the same preconditions as Aligned; loads
 // run a 192-byte block ahead of the stores so that no load closely follows a
 // store to an address 0..159 bytes below it modulo 4 KiB.
