@@ -31,7 +31,7 @@ void runKzvi(benchmark::State& st, Op op) {
     kzvb::DstPair dst(kW, kH, 1);
     int32_t bufSize = 0;
     kzviThresholdAdaptiveBoxGetBufferSize({kW, kH}, {11, 11}, kzvDataKind8u, 1, &bufSize);
-    std::vector<uint8_t> buf(size_t(bufSize));
+    std::vector<uint8_t> buf(static_cast<size_t>(bufSize));
     Kzv8u t = 0;
     for (auto _ : st) {
         kzvb::Image& d = dst.next();
