@@ -207,7 +207,7 @@ void buildNearestAxis(uint8_t* body, Axis& a) {
 // Floor index and fraction of every destination index of one axis, with the
 // counts of leading and trailing pixels whose taps (half-width r) leave the
 // source.
-void buildIndexAxis(uint8_t* body, Axis& a, int r, float* fractions) {
+void buildIndexAxis(uint8_t* body, Axis& a, int r, uint8_t* fractions) {
     int32_t* idx = reinterpret_cast<int32_t*>(body + a.indexOff);
     const double R = double(a.p) / double(a.q);
     int32_t low = 0, high = 0;
@@ -215,7 +215,10 @@ void buildIndexAxis(uint8_t* body, Axis& a, int r, float* fractions) {
         const double x = centre(i, R);
         const double n = floor(x);
         idx[i] = int32_t(n);
-        if (fractions) fractions[i] = float(x - n);
+        if (fractions) {
+            const float f = float(x - n);
+            memcpy(fractions + 4 * i, &f, 4);  // the init buffer may have any alignment
+        }
         if (n < double(r - 1)) ++low;
         if (n >= double(a.src - r)) ++high;
     }
@@ -417,9 +420,8 @@ KzvStatus initFiltered(const Extents& e, int32_t interp, int r, int32_t kind, bo
     h->C = C;
     h->initBuf = initBuf;
     h->lobes = interp == kzvInterpLanczos ? r : 0;
-    float* fr = reinterpret_cast<float*>(initBuf);
-    buildIndexAxis(body, h->v, r, fr);
-    buildIndexAxis(body, h->h, r, fr ? fr + A32(uint64_t(e.dh)) : nullptr);
+    buildIndexAxis(body, h->v, r, initBuf);
+    buildIndexAxis(body, h->h, r, initBuf ? initBuf + 4 * A32(uint64_t(e.dh)) : nullptr);
     setBorderCounts(*h);
     if (interp == kzvInterpLinear) {
         buildCoefficients(body, *h, fast);

@@ -18,6 +18,7 @@
 #include <stdint.h>
 #include <string.h>
 
+#include <limits>
 #include <type_traits>
 
 #include "common/frame.h"
@@ -141,13 +142,13 @@ void hpassQ14Scalar(const Tile& t, const uint8_t* srow, ptrdiff_t c0, ptrdiff_t 
     const int K = 2 * t.r;
     const uint32_t* planes = reinterpret_cast<const uint32_t*>(t.colCoef);
     for (ptrdiff_t c = c0; c < c1; ++c) {
-        int32_t w[6];
+        int32_t w[6] = {};
         for (int j = 0; j < K / 2; ++j) {
             const uint32_t pr = planes[size_t(j) * size_t(t.dstW) + size_t(c)];
             w[2 * j] = int16_t(pr & 0xFFFF);
             w[2 * j + 1] = int16_t(pr >> 16);
         }
-        ptrdiff_t tap[6];
+        ptrdiff_t tap[6] = {};
         for (int k = 0; k < K; ++k) tap[k] = mapCol(t, t.xi[c] - t.r + 1 + k);
         for (int ch = 0; ch < C; ++ch) {
             int32_t acc = 0;
@@ -172,8 +173,8 @@ void hpassFloatScalar(const Tile& t, bool linear, const T* srow, ptrdiff_t c0, p
             }
             continue;
         }
-        ptrdiff_t tap[6];
-        F w[6];
+        ptrdiff_t tap[6] = {};
+        F w[6] = {};
         for (int k = 0; k < K; ++k) {
             tap[k] = mapCol(t, t.xi[c] - t.r + 1 + k);
             w[k] = coef[size_t(k) * size_t(t.dstW) + size_t(c)];
@@ -192,9 +193,10 @@ void hpassFloatScalar(const Tile& t, bool linear, const T* srow, ptrdiff_t c0, p
 inline void vpassQ14Scalar(const int16_t* const* rows, const int32_t* v, int K, ptrdiff_t n0, ptrdiff_t n1,
                            uint8_t* dst) {
     for (ptrdiff_t i = n0; i < n1; ++i) {
-        int32_t acc = 0;
-        for (int k = 0; k < K; ++k) acc += int32_t(rows[k][i]) * v[k];
-        dst[i] = saturate<uint8_t>((acc + (1 << 19)) >> 20);
+        // 32-bit sum, wrapping as the vector multiply-add does.
+        uint32_t acc = 1u << 19;
+        for (int k = 0; k < K; ++k) acc += uint32_t(int32_t(rows[k][i]) * v[k]);
+        dst[i] = saturate<uint8_t>(int32_t(acc) >> 20);
     }
 }
 
@@ -273,7 +275,7 @@ void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows
                 T* dst) {
     const int K = 2 * t.r;
     if constexpr (Kind == kCoeffQ14) {
-        int32_t v[6];
+        int32_t v[6] = {};
         if (linear) {
             const int32_t w = reinterpret_cast<const uint16_t*>(t.rowCoef)[r];
             v[0] = 16384 - w;
@@ -318,7 +320,7 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes) 
     }
     if (c0 >= c1) return;
     for (ptrdiff_t r = r0; r < r1; ++r) {
-        const void* rows[6];
+        const void* rows[6] = {};
         for (int k = 0; k < K; ++k) {
             const ptrdiff_t rel = mapRow(t, t.yi[r] - t.r + 1 + k);
             const ptrdiff_t s = border::floorMod(rel, K);
@@ -383,7 +385,7 @@ KzvStatus applyNearest(const T* pSrc, ptrdiff_t srcStep, T* pDst, ptrdiff_t dstS
     rebase(reinterpret_cast<const int32_t*>(body + h->h.indexOff), ox, w, sx0, xi);
     const int32_t* rowIdx = reinterpret_cast<const int32_t*>(body + h->v.indexOff) + oy;
     nearestTile<sizeof(T) * C>(reinterpret_cast<const uint8_t*>(pSrc), srcStep, reinterpret_cast<uint8_t*>(pDst),
-                               dstStep, xi, rowIdx, sy0, w, hh);
+                               dstStep, xi, rowIdx, sy0, w, hh, ptrdiff_t(h->srcW), ptrdiff_t(sx0));
     return trimmed ? kzvStatusSizeAdjusted : kzvStatusOk;
 }
 
