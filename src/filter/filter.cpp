@@ -92,6 +92,11 @@ constexpr uint64_t round32(uint64_t v) { return (v + 31) & ~uint64_t(31); }
 // an odd width the last coefficient twice, as (K, 0) and (0, K).
 inline ptrdiff_t pairWords(ptrdiff_t kw) { return kw / 2 + 2 * (kw & 1); }
 
+// Second table for one-channel 8u: taps t and t + 2 paired, for the columns t
+// with t mod 4 in {0, 1}; group g starts at column phaseTap(g).
+inline ptrdiff_t phaseGroups(ptrdiff_t kw) { return (kw / 4) * 2 + std::min<ptrdiff_t>(kw % 4, 2); }
+inline ptrdiff_t phaseTap(ptrdiff_t g) { return (g >> 1) * 4 + (g & 1); }
+
 // Bytes a spec needs (before the caller's alignment slack is added).
 inline uint64_t specBytes(uint64_t kw, uint64_t kh, uint64_t e, bool dbl) {
     if (dbl) return align64(kw * kh * 8) + 191;
@@ -313,8 +318,15 @@ KzvStatus init16s(const int16_t* kernel, KzvImageSize k, int32_t divisor, KzvDat
     // sample of the pair, high half the right one.
     const ptrdiff_t kw = k.width, ws = pairWords(kw);
     auto pairWord = [](int16_t lo, int16_t hi) { return int32_t(uint32_t(uint16_t(lo)) | (uint32_t(uint16_t(hi)) << 16)); };
+    const ptrdiff_t G = phaseGroups(kw);
+    const size_t phaseOffset = h.pairOffset + size_t(k.height) * size_t(ws) * 4;
     for (ptrdiff_t r = 0; r < k.height; ++r) {
         const int16_t* kr = kernel + r * kw;
+        for (ptrdiff_t g = 0; g < G; ++g) {
+            const ptrdiff_t t = phaseTap(g);
+            const int32_t w = pairWord(kr[t], t + 2 < kw ? kr[t + 2] : int16_t(0));
+            memcpy(body + phaseOffset + size_t(r * G + g) * 4, &w, 4);
+        }
         for (ptrdiff_t j = 0; j < ws; ++j) {
             int32_t w;
             if (j < kw / 2)
@@ -468,6 +480,49 @@ struct FloatRow {
         }
     }
 
+    // Two output rows whose windows start one step apart: every source
+    // vector loaded feeds both (kernel rows r and r - 1), which halves the
+    // loads per FMA. Each sample still sums its taps in (r, c) order, as the
+    // one-row form does.
+    template <bool kTop, bool kBottom>
+    static inline void twoRowTaps(const T* s, ptrdiff_t C, ptrdiff_t kw, const float* k0, const float* k1,
+                                  __m256* a0, __m256* a1) {
+        for (ptrdiff_t c = 0; c < kw; ++c) {
+            const T* p = s + c * C;
+            const __m256 f0 = kTop ? _mm256_broadcast_ss(k0 - c) : _mm256_setzero_ps();
+            const __m256 f1 = kBottom ? _mm256_broadcast_ss(k1 - c) : _mm256_setzero_ps();
+#pragma GCC unroll 6
+            for (int b = 0; b < 6; ++b) {
+                __m256 d = load8f(p + 8 * b);
+                // Keep the sample vector in a register: folding the load into
+                // both FMAs would load it twice.
+                if (kTop && kBottom) __asm__("" : "+x"(d));
+                if (kTop) a0[b] = _mm256_fmadd_ps(d, f0, a0[b]);
+                if (kBottom) a1[b] = _mm256_fmadd_ps(d, f1, a1[b]);
+            }
+        }
+    }
+    void two(const T* win, ptrdiff_t step, T* d0, T* d1, ptrdiff_t width) const {
+        const ptrdiff_t n = width * C;
+        ptrdiff_t i = 0;
+        for (; i + 48 <= n; i += 48) {
+            __m256 a0[6], a1[6];
+            for (int b = 0; b < 6; ++b) a0[b] = a1[b] = _mm256_setzero_ps();
+            twoRowTaps<true, false>(win + i, C, kw, kLast, nullptr, a0, a1);
+            for (ptrdiff_t r = 1; r < kh; ++r)
+                twoRowTaps<true, true>(rowAt(win, step, r) + i, C, kw, kLast - r * kw, kLast - (r - 1) * kw, a0, a1);
+            twoRowTaps<false, true>(rowAt(win, step, kh) + i, C, kw, nullptr, kLast - (kh - 1) * kw, a0, a1);
+            for (int b = 0; b < 6; ++b) {
+                finish8(a0[b], d0 + i + 8 * b);
+                finish8(a1[b], d1 + i + 8 * b);
+            }
+        }
+        if (i < n) {
+            (*this)(win + i, step, d0 + i, (n - i) / C);
+            (*this)(rowAt(win, step, 1) + i, step, d1 + i, (n - i) / C);
+        }
+    }
+
     // Outputs 0 .. width-1; window row r starts at win + r * step bytes and
     // (width + kw - 1) * C samples of it are read.
     void operator()(const T* win, ptrdiff_t step, T* dst, ptrdiff_t width) const {
@@ -522,6 +577,11 @@ struct FloatRow {
 struct DoubleRow {
     const double* kLast;  // coefficient (r, c) at kLast[-(r * kw + c)]
     ptrdiff_t kw, kh;
+
+    void two(const double* win, ptrdiff_t step, double* d0, double* d1, ptrdiff_t width) const {
+        (*this)(win, step, d0, width);
+        (*this)(rowAt(win, step, 1), step, d1, width);
+    }
 
     void operator()(const double* win, ptrdiff_t step, double* dst, ptrdiff_t width) const {
         ptrdiff_t i = 0;
@@ -628,6 +688,51 @@ struct IntRow {
     const int32_t* pairs;  // pairWords(kw) words per kernel row
     ptrdiff_t kw, kh, C;
     IntFinish fin;
+    const int32_t* phase;  // phaseGroups(kw) words per kernel row (8u)
+
+    void two(const T* win, ptrdiff_t step, T* d0, T* d1, ptrdiff_t width) const {
+        (*this)(win, step, d0, width);
+        (*this)(rowAt(win, step, 1), step, d1, width);
+    }
+
+    // One-channel 8u, 32 outputs per block without byte shuffles in the tap
+    // loop: the 16-bit words of a 32-byte load at column t hold the bytes
+    // (t + 4m + p, t + 4m + p + 1)... read as 16-bit lanes, the low bytes of
+    // word pairs are the samples (4m, 4m + 2) and the high bytes (4m + 1,
+    // 4m + 3) from t, so a mask or a shift gives taps t and t + 2 of outputs
+    // 4m and 4m + 1 (and of 4m + 2, 4m + 3 from the load at t + 2). Returns
+    // the first output not done.
+    ptrdiff_t phaseBlocks(const uint8_t* win, ptrdiff_t step, uint8_t* dst, ptrdiff_t n) const {
+        const ptrdiff_t G = phaseGroups(kw);
+        const __m256i lowBytes = _mm256_set1_epi16(0x00FF);
+        const __m256i order =
+            _mm256_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 0, 4, 8, 12, 1, 5, 9, 13, 2, 6,
+                             10, 14, 3, 7, 11, 15);
+        ptrdiff_t i = 0;
+        // The last load of a block ends 2 + 31 bytes past its tap column.
+        for (; i + 34 <= n; i += 32) {
+            __m256i A0 = _mm256_setzero_si256(), A1 = A0, A2 = A0, A3 = A0;
+            for (ptrdiff_t r = 0; r < kh; ++r) {
+                const uint8_t* s = rowAt(win, step, r) + i;
+                const int32_t* kg = phase + r * G;
+                for (ptrdiff_t g = 0; g < G; ++g) {
+                    const ptrdiff_t t = phaseTap(g);
+                    const __m256i k = _mm256_set1_epi32(kg[g]);
+                    const __m256i v0 = simd::loadu(s + t), v2 = simd::loadu(s + t + 2);
+                    A0 = _mm256_add_epi32(A0, _mm256_madd_epi16(_mm256_and_si256(v0, lowBytes), k));
+                    A1 = _mm256_add_epi32(A1, _mm256_madd_epi16(_mm256_srli_epi16(v0, 8), k));
+                    A2 = _mm256_add_epi32(A2, _mm256_madd_epi16(_mm256_and_si256(v2, lowBytes), k));
+                    A3 = _mm256_add_epi32(A3, _mm256_madd_epi16(_mm256_srli_epi16(v2, 8), k));
+                }
+            }
+            // A_p lane m is output 4m + p: pack, then transpose the 4x4 bytes
+            // of each 128-bit lane into output order.
+            const __m256i p01 = _mm256_packs_epi32(fin.vector(A0), fin.vector(A1));
+            const __m256i p23 = _mm256_packs_epi32(fin.vector(A2), fin.vector(A3));
+            simd::storeu(dst + i, _mm256_shuffle_epi8(_mm256_packus_epi16(p01, p23), order));
+        }
+        return i;
+    }
 
     // lo: samples 0-3 and 8-11 of the block, hi: 4-7 and 12-15.
     void store16(__m256i lo, __m256i hi, T* d) const {
@@ -644,6 +749,9 @@ struct IntRow {
         const ptrdiff_t n = width * C, ws = pairWords(kw), half = kw / 2;
         const bool odd = (kw & 1) != 0;
         ptrdiff_t i = 0;
+        if constexpr (std::is_same_v<T, uint8_t>) {
+            if (C == 1) i = phaseBlocks(win, step, dst, n);
+        }
         if (C == 1) {
             // E: outputs i, i+2, ..., i+14; O: i+1, ..., i+15.
             for (; i + 16 <= n; i += 16) {
@@ -708,6 +816,10 @@ struct IntRow {
 template <class T>
 struct WideIntRow {
     IntRow<T> base;
+    void two(const T* win, ptrdiff_t step, T* d0, T* d1, ptrdiff_t width) const {
+        (*this)(win, step, d0, width);
+        (*this)(rowAt(win, step, 1), step, d1, width);
+    }
     void operator()(const T* win, ptrdiff_t step, T* dst, ptrdiff_t width) const {
         const ptrdiff_t n = width * base.C;
         for (ptrdiff_t i = 0; i < n; ++i) dst[i] = T(base.fin.scalar(base.sumAt(win, step, i)));
@@ -777,8 +889,11 @@ void runFilter(const T* src, ptrdiff_t srcStep, T* dst, ptrdiff_t dstStep, ptrdi
     const ptrdiff_t xs = sides.left == BorderMap::Memory ? 0 : ax;
     const ptrdiff_t xe = sides.right == BorderMap::Memory ? W : W - rx;
     // Interior: windows of real pixels only, read in place.
-    for (ptrdiff_t y = ys; y < ye; ++y)
-        row(rowAt(src, srcStep, y - ay) + (xs - ax) * C, srcStep, dstRow(y) + xs * C, xe - xs);
+    ptrdiff_t y = ys;
+    for (; y + 2 <= ye; y += 2)
+        row.two(rowAt(src, srcStep, y - ay) + (xs - ax) * C, srcStep, dstRow(y) + xs * C, dstRow(y + 1) + xs * C,
+                xe - xs);
+    if (y < ye) row(rowAt(src, srcStep, y - ay) + (xs - ax) * C, srcStep, dstRow(y) + xs * C, xe - xs);
     const ptrdiff_t midRows = ye - ys + kh - 1;
     if (xs > 0) {
         const ptrdiff_t cols = xs + kw - 1;
@@ -844,7 +959,8 @@ KzvStatus apply(const T* pSrc, int32_t srcStep, T* pDst, int32_t dstStep, KzvIma
                 f.hi = int32_t(std::numeric_limits<T>::max());
                 f.clampLo = int32_t(std::max<int64_t>(INT32_MIN, int64_t(f.lo) - h.offset));
                 f.clampHi = int32_t(std::min<int64_t>(INT32_MAX, int64_t(f.hi) - h.offset));
-                const IntRow<T> row{rev + n - 1, reinterpret_cast<const int32_t*>(body + h.pairOffset), kw, kh, C, f};
+                const int32_t* pairs = reinterpret_cast<const int32_t*>(body + h.pairOffset);
+                const IntRow<T> row{rev + n - 1, pairs, kw, kh, C, f, pairs + kh * pairWords(kw)};
                 // The vector sums are 32-bit: use them when no sum (plus the
                 // rounding bias) can leave that range.
                 int64_t absSum = 0;
