@@ -40,7 +40,7 @@ void makePlain(Made& m, int interp, KzvImageSize s, KzvImageSize d, bool is64 = 
         ASSERT_EQ(kzviResizeGetSize_64f(s, d, KzvInterp(interp), 0, &a, &b), kzvStatusOk);
     else
         ASSERT_EQ(kzviResizeGetSize_8u(s, d, KzvInterp(interp), 0, &a, &b), kzvStatusOk);
-    m.spec = Mem(a, 7), m.init = Mem(b, 3);
+    m.spec = Mem(a, 7), m.init = Mem(b, 0);
     KzvStatus st = -1;
     switch (interp) {
         case kzvInterpNearest: st = kzviResizeNearestInit_8u(s, d, m.p()); break;
@@ -54,7 +54,7 @@ void makePlain(Made& m, int interp, KzvImageSize s, KzvImageSize d, bool is64 = 
 void makeL(Made& m, int interp, KzvImageSizeL s, KzvImageSizeL d, KzvDataKind k) {
     intptr_t a = 0, b = 0;
     ASSERT_EQ(kzviResizeGetSize_L(s, d, k, KzvInterp(interp), 0, &a, &b), kzvStatusOk);
-    m.spec = Mem(a, 21), m.init = Mem(b, 5);
+    m.spec = Mem(a, 21), m.init = Mem(b, 32);
     KzvStatus st = -1;
     switch (interp) {
         case kzvInterpNearest: st = kzviResizeNearestInit_L(s, d, k, m.p()); break;
@@ -278,6 +278,24 @@ TEST(ResizeInit, ChecksInOrderAndWriteNothingOnFailure) {
         // A failed init leaves the caller's memory as it was (a partly
         // written spec would carry a valid identifier over stale tables).
         EXPECT_TRUE(spec.v == before) << c.what << ": spec memory written on failure";
+    }
+}
+
+// Spec and init buffer at any address: an odd init-buffer address is as good as
+// an aligned one, and the spec works through the pointer it was made with.
+TEST(ResizeInit, AnyAddressForSpecAndInitBuffer) {
+    for (int off : {1, 3, 13, 62}) {
+        int32_t a = 0, b = 0;
+        ASSERT_EQ(kzviResizeGetSize_8u({12, 9}, {5, 17}, kzvInterpLanczos, 0, &a, &b), kzvStatusOk);
+        Mem spec(a, off), init(b, off + 1);
+        ASSERT_EQ(kzviResizeLanczosInit_8u({12, 9}, {5, 17}, 3, spec.spec(), init.p), kzvStatusOk) << off;
+        ASSERT_EQ(kzviResizeSetMode(kzvAlgHintFast, spec.spec()), kzvStatusOk) << off;
+        ASSERT_EQ(kzviResizeGetSize_8u({12, 9}, {5, 17}, kzvInterpCubic, 0, &a, &b), kzvStatusOk);
+        Mem spec2(a, off), init2(b, 65 - off);
+        ASSERT_EQ(kzviResizeCubicInit_16u({12, 9}, {5, 17}, 1.f, 0.f, spec2.spec(), init2.p), kzvStatusOk) << off;
+        KzvBorderSize bs{};
+        EXPECT_EQ(kzviResizeGetBorderSize_16u(spec2.spec(), &bs), kzvStatusOk);
+        EXPECT_EQ(bs.top, 2);
     }
 }
 
