@@ -484,7 +484,7 @@ struct FloatRow {
     // vector loaded feeds both (kernel rows r and r - 1), which halves the
     // loads per FMA. Each sample still sums its taps in (r, c) order, as the
     // one-row form does.
-    template <bool kTop, bool kBottom>
+    template <int B, bool kTop, bool kBottom>
     static inline void twoRowTaps(const T* s, ptrdiff_t C, ptrdiff_t kw, const float* k0, const float* k1,
                                   __m256* a0, __m256* a1) {
         for (ptrdiff_t c = 0; c < kw; ++c) {
@@ -492,7 +492,7 @@ struct FloatRow {
             const __m256 f0 = kTop ? _mm256_broadcast_ss(k0 - c) : _mm256_setzero_ps();
             const __m256 f1 = kBottom ? _mm256_broadcast_ss(k1 - c) : _mm256_setzero_ps();
 #pragma GCC unroll 6
-            for (int b = 0; b < 6; ++b) {
+            for (int b = 0; b < B; ++b) {
                 __m256 d = load8f(p + 8 * b);
                 // Keep the sample vector in a register: folding the load into
                 // both FMAs would load it twice.
@@ -502,21 +502,27 @@ struct FloatRow {
             }
         }
     }
+    template <int B>
+    inline void twoRowBlock(const T* win, ptrdiff_t step, T* d0, T* d1) const {
+        __m256 a0[B], a1[B];
+        for (int b = 0; b < B; ++b) a0[b] = a1[b] = _mm256_setzero_ps();
+        twoRowTaps<B, true, false>(win, C, kw, kLast, nullptr, a0, a1);
+        for (ptrdiff_t r = 1; r < kh; ++r)
+            twoRowTaps<B, true, true>(rowAt(win, step, r), C, kw, kLast - r * kw, kLast - (r - 1) * kw, a0, a1);
+        twoRowTaps<B, false, true>(rowAt(win, step, kh), C, kw, nullptr, kLast - (kh - 1) * kw, a0, a1);
+        for (int b = 0; b < B; ++b) {
+            finish8(a0[b], d0 + 8 * b);
+            finish8(a1[b], d1 + 8 * b);
+        }
+    }
     void two(const T* win, ptrdiff_t step, T* d0, T* d1, ptrdiff_t width) const {
         const ptrdiff_t n = width * C;
         ptrdiff_t i = 0;
-        for (; i + 48 <= n; i += 48) {
-            __m256 a0[6], a1[6];
-            for (int b = 0; b < 6; ++b) a0[b] = a1[b] = _mm256_setzero_ps();
-            twoRowTaps<true, false>(win + i, C, kw, kLast, nullptr, a0, a1);
-            for (ptrdiff_t r = 1; r < kh; ++r)
-                twoRowTaps<true, true>(rowAt(win, step, r) + i, C, kw, kLast - r * kw, kLast - (r - 1) * kw, a0, a1);
-            twoRowTaps<false, true>(rowAt(win, step, kh) + i, C, kw, nullptr, kLast - (kh - 1) * kw, a0, a1);
-            for (int b = 0; b < 6; ++b) {
-                finish8(a0[b], d0 + i + 8 * b);
-                finish8(a1[b], d1 + i + 8 * b);
-            }
-        }
+        for (; i + 48 <= n; i += 48) twoRowBlock<6>(win + i, step, d0 + i, d1 + i);
+        // 8-sample blocks stay on sample boundaries of whole pixels only for
+        // one channel; wider layouts finish with the one-row form.
+        if (C == 1)
+            for (; i + 8 <= n; i += 8) twoRowBlock<1>(win + i, step, d0 + i, d1 + i);
         if (i < n) {
             (*this)(win + i, step, d0 + i, (n - i) / C);
             (*this)(rowAt(win, step, 1) + i, step, d1 + i, (n - i) / C);
