@@ -21,6 +21,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "common/cache.h"
 #include "common/frame.h"
 #include "common/mxcsr.h"
 #include "common/spec.h"
@@ -272,7 +273,7 @@ void filterRow(const Tile& t, bool linear, const T* srow, ptrdiff_t c0, ptrdiff_
 
 template <class T, int C, int32_t Kind>
 void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows, ptrdiff_t n0, ptrdiff_t n1,
-                T* dst) {
+                T* dst, bool stream) {
     const int K = 2 * t.r;
     if constexpr (Kind == kCoeffQ14) {
         int32_t v[6] = {};
@@ -285,7 +286,7 @@ void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows
             for (int k = 0; k < K; ++k) v[k] = rec[k];
         }
         if constexpr (std::is_same_v<T, uint8_t>)
-            vrowQ14(reinterpret_cast<const int16_t* const*>(rows), v, K, n0, n1, dst);
+            vrowQ14(reinterpret_cast<const int16_t* const*>(rows), v, K, n0, n1, dst, stream);
     } else if constexpr (Kind == kCoeffF32) {
         const float* v = reinterpret_cast<const float*>(t.rowCoef) + (linear ? r : r * K);
         vrowF32<T>(reinterpret_cast<const float* const*>(rows), linear, v, K, n0, n1, dst);
@@ -296,7 +297,7 @@ void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows
 }
 
 template <class T, int C, int32_t Kind>
-void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes) {
+void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes, bool stream) {
     constexpr bool q14 = Kind == kCoeffQ14;
     const bool edgeInt = q14 && linear;  // integer edge pixels
     const int K = 2 * t.r;
@@ -321,6 +322,16 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes) 
     if (c0 >= c1) return;
     for (ptrdiff_t r = r0; r < r1; ++r) {
         const void* rows[6] = {};
+        if (r + 1 < r1) {
+            // The rows the next destination row will filter first: their
+            // loads overlap this row's work.
+            for (int k = 0; k < K; ++k) {
+                const ptrdiff_t rel = mapRow(t, t.yi[r + 1] - t.r + 1 + k);
+                if (ring.tag[border::floorMod(rel, K)] != rel && rel > t.yi[r] + t.r)
+                    prefetchRow(t, reinterpret_cast<const uint8_t*>(srcRow<T>(t, rel)), c0, c1,
+                                ptrdiff_t(sizeof(T)) * C);
+            }
+        }
         for (int k = 0; k < K; ++k) {
             const ptrdiff_t rel = mapRow(t, t.yi[r] - t.r + 1 + k);
             const ptrdiff_t s = border::floorMod(rel, K);
@@ -332,8 +343,9 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes) 
             rows[k] = slot;
         }
         T* d = reinterpret_cast<T*>(t.dst + t.dstStep * r);
-        combineRow<T, C, Kind>(t, linear, r, rows, c0 * C, c1 * C, d);
+        combineRow<T, C, Kind>(t, linear, r, rows, c0 * C, c1 * C, d, stream);
     }
+    if (stream) _mm_sfence();
 }
 
 // ---- Apply frames ------------------------------------------------------------------
@@ -462,15 +474,17 @@ KzvStatus applyFiltered(int32_t interp, const T* pSrc, ptrdiff_t srcStep, T* pDs
     const size_t sampleBytes = kind == kCoeffF64 ? 8 : 4;
     const ptrdiff_t slot = ptrdiff_t((sampleBytes * size_t(C) * size_t(w) + 31) & ~size_t(31));
 
+    // Outputs several times the largest cache are written past it.
+    const bool stream = reachesCache(int64_t(w) * hh * int64_t(sizeof(T) * C), 2 * largestCacheBytes());
     if (kind == kCoeffQ14) {
-        if constexpr (std::is_same_v<T, uint8_t>) runTile<T, C, kCoeffQ14>(t, linear, p, slot);
+        if constexpr (std::is_same_v<T, uint8_t>) runTile<T, C, kCoeffQ14>(t, linear, p, slot, stream);
     } else if (kind == kCoeffF32) {
         if constexpr (!std::is_same_v<T, double>) {
             MxcsrGuard g(FpRound::Nearest);
-            runTile<T, C, kCoeffF32>(t, linear, p, slot);
+            runTile<T, C, kCoeffF32>(t, linear, p, slot, false);
         }
     } else {
-        if constexpr (std::is_same_v<T, double>) runTile<T, C, kCoeffF64>(t, linear, p, slot);
+        if constexpr (std::is_same_v<T, double>) runTile<T, C, kCoeffF64>(t, linear, p, slot, false);
     }
     return trimmed ? kzvStatusSizeAdjusted : kzvStatusOk;
 }
