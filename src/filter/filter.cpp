@@ -485,7 +485,7 @@ struct FloatRow {
     // loads per FMA. Each sample still sums its taps in (r, c) order, as the
     // one-row form does.
     template <int B, bool kTop, bool kBottom>
-    static inline void twoRowTaps(const T* s, ptrdiff_t C, ptrdiff_t kw, const float* k0, const float* k1,
+    __attribute__((always_inline)) static inline void twoRowTaps(const T* s, ptrdiff_t C, ptrdiff_t kw, const float* k0, const float* k1,
                                   __m256* a0, __m256* a1) {
         for (ptrdiff_t c = 0; c < kw; ++c) {
             const T* p = s + c * C;
@@ -503,7 +503,7 @@ struct FloatRow {
         }
     }
     template <int B>
-    inline void twoRowBlock(const T* win, ptrdiff_t step, T* d0, T* d1) const {
+    __attribute__((always_inline)) inline void twoRowBlock(const T* win, ptrdiff_t step, T* d0, T* d1) const {
         __m256 a0[B], a1[B];
         for (int b = 0; b < B; ++b) a0[b] = a1[b] = _mm256_setzero_ps();
         twoRowTaps<B, true, false>(win, C, kw, kLast, nullptr, a0, a1);
@@ -900,16 +900,34 @@ void runFilter(const T* src, ptrdiff_t srcStep, T* dst, ptrdiff_t dstStep, ptrdi
         row.two(rowAt(src, srcStep, y - ay) + (xs - ax) * C, srcStep, dstRow(y) + xs * C, dstRow(y + 1) + xs * C,
                 xe - xs);
     if (y < ye) row(rowAt(src, srcStep, y - ay) + (xs - ax) * C, srcStep, dstRow(y) + xs * C, xe - xs);
-    const ptrdiff_t midRows = ye - ys + kh - 1;
+    // Left and right columns of the interior rows: outputs x0 .. x1-1 from
+    // a block of bordered columns, in chunks of rows when the block is wider
+    // than the edge itself. An edge is widened to 8 outputs (recomputing a
+    // few interior ones, with identical results) so that it runs on vectors,
+    // when the buffer holds at least one chunk of that width.
+    const uint64_t avail = stripeElems(uint64_t(kw), uint64_t(kh), uint64_t(W), uint64_t(H));
+    auto edge = [&](ptrdiff_t x0, ptrdiff_t x1) {
+        const ptrdiff_t cols = x1 - x0 + kw - 1;
+        const ptrdiff_t chunk = std::min<ptrdiff_t>(ptrdiff_t(avail / uint64_t(cols)) - (kh - 1), ye - ys);
+        for (ptrdiff_t y0 = ys; y0 < ye; y0 += chunk) {
+            const ptrdiff_t rows = std::min(chunk, ye - y0);
+            buildBorderedRect(bs, x0 - ax, y0 - ay, cols, rows + kh - 1, zone, cols * pb);
+            ptrdiff_t y = y0;
+            for (; y + 2 <= y0 + rows; y += 2)
+                row.two(zoneT + (y - y0) * cols * C, cols * pb, dstRow(y) + x0 * C, dstRow(y + 1) + x0 * C, x1 - x0);
+            if (y < y0 + rows) row(zoneT + (y - y0) * cols * C, cols * pb, dstRow(y) + x0 * C, x1 - x0);
+        }
+    };
+    auto fitsOneChunk = [&](ptrdiff_t width) {
+        return ptrdiff_t(avail / uint64_t(width + kw - 1)) - (kh - 1) >= 1;
+    };
     if (xs > 0) {
-        const ptrdiff_t cols = xs + kw - 1;
-        buildBorderedRect(bs, -ax, ys - ay, cols, midRows, zone, cols * pb);
-        for (ptrdiff_t y = ys; y < ye; ++y) row(zoneT + (y - ys) * cols * C, cols * pb, dstRow(y), xs);
+        const ptrdiff_t wide = std::min<ptrdiff_t>(8, xe);
+        edge(0, wide > xs && fitsOneChunk(wide) ? wide : xs);
     }
     if (xe < W) {
-        const ptrdiff_t cols = W - xe + kw - 1;
-        buildBorderedRect(bs, xe - ax, ys - ay, cols, midRows, zone, cols * pb);
-        for (ptrdiff_t y = ys; y < ye; ++y) row(zoneT + (y - ys) * cols * C, cols * pb, dstRow(y) + xe * C, W - xe);
+        const ptrdiff_t wide = std::max<ptrdiff_t>(W - 8, xs);
+        edge(wide < xe && fitsOneChunk(W - wide) ? wide : xe, W);
     }
     if (ys > 0) {
         buildBorderedRect(bs, -ax, -ay, bw, ys + kh - 1, zone, bw * pb);

@@ -212,7 +212,9 @@ void runSweep(const ApplyRow<T>& row, uint64_t seed, int iterations) {
     const bool isInt = !std::is_floating_point_v<T>;
     for (int iter = 0; iter < iterations; ++iter) {
         const int W = rng.chance(0.2) ? rng.uniform(40, 110) : rng.uniform(1, 24);
-        const int H = rng.uniform(1, 9);
+        // Now and then a tall narrow ROI, whose edge columns are built in
+        // several chunks of rows.
+        const int H = rng.chance(0.05) ? rng.uniform(60, 200) : rng.uniform(1, 9);
         int kw = rng.uniform(1, 9), kh = rng.uniform(1, 9);
         if (rng.chance(0.15)) kw = W + rng.uniform(0, 3);
         if (rng.chance(0.15)) kh = H + rng.uniform(0, 3);
