@@ -496,10 +496,9 @@ KzvStatus getSrcRoi(const KzvResizeSpec* pSpec, Rect roi, P* pOff, S* pSize, boo
         if (n > a.dst - o) n = a.dst - o;
         const int64_t s0 = tileOrigin(a, o);
         const int32_t* idx = reinterpret_cast<const int32_t*>(body + a.indexOff);
-        int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
-        // A one-pixel tile at an enlarged edge has its index one before its
-        // origin; it still reads the origin pixel.
-        if (len < 1) len = 1;
+        // When enlarging, a short tile's last index can lie one before its
+        // origin: the extent is then 0 and the pixels come from the border.
+        const int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
         org[axis] = s0;
         ext[axis] = len;
     }

@@ -322,16 +322,6 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes, 
     if (c0 >= c1) return;
     for (ptrdiff_t r = r0; r < r1; ++r) {
         const void* rows[6] = {};
-        if (r + 1 < r1) {
-            // The rows the next destination row will filter first: their
-            // loads overlap this row's work.
-            for (int k = 0; k < K; ++k) {
-                const ptrdiff_t rel = mapRow(t, t.yi[r + 1] - t.r + 1 + k);
-                if (ring.tag[border::floorMod(rel, K)] != rel && rel > t.yi[r] + t.r)
-                    prefetchRow(t, reinterpret_cast<const uint8_t*>(srcRow<T>(t, rel)), c0, c1,
-                                ptrdiff_t(sizeof(T)) * C);
-            }
-        }
         for (int k = 0; k < K; ++k) {
             const ptrdiff_t rel = mapRow(t, t.yi[r] - t.r + 1 + k);
             const ptrdiff_t s = border::floorMod(rel, K);
