@@ -41,7 +41,12 @@ bool isImagePath(const std::string& s) {
 
 void printUsage(FILE* to) {
     fputs(kUsage, to);
-    for (const Op& op : allOps()) fprintf(to, "  %-40s %s\n", op.usage, op.help);
+    for (const Op& op : allOps()) {
+        if (strlen(op.usage) <= 40)
+            fprintf(to, "  %-40s %s\n", op.usage, op.help);
+        else
+            fprintf(to, "  %s\n  %-40s %s\n", op.usage, "", op.help);
+    }
 }
 
 int fail(const std::string& msg) {

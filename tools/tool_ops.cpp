@@ -216,9 +216,57 @@ bool opConvert(Image& img, const std::vector<std::string>& a, std::string& error
 
 // ---- filter box --------------------------------------------------------------
 
+// The 3x3 sharpening kernel of "filter sharpen": it sums to its divisor, so
+// flat areas keep their value.
+const Kzv16s kSharpen[9] = {-1, -2, -1, -2, 16, -2, -1, -2, -1};
+const int32_t kSharpenDivisor = 4;
+
+// A 3x3 integer kernel through the general filter, replicated border.
+bool opSharpen(Image& img, std::string& error) {
+    const KzvDataKind kind = img.depth == Depth::U8    ? kzvDataKind8u
+                             : img.depth == Depth::U16 ? kzvDataKind16u
+                                                       : kzvDataKind32f;
+    const KzvImageSize r = img.size(), k{3, 3};
+    const int n = img.channels;
+    int32_t specSize = 0, bufSize = 0;
+    if (!check(kzviFilterBorderGetSize(k, r, kind, img.depth == Depth::F32 ? kzvDataKind32f : kzvDataKind16s, n,
+                                       &specSize, &bufSize),
+               "kzviFilterBorderGetSize", error))
+        return false;
+    std::vector<Kzv8u> specMem(static_cast<size_t>(specSize)), buf(static_cast<size_t>(bufSize));
+    auto* spec = reinterpret_cast<KzviFilterBorderSpec*>(specMem.data());
+    KzvStatus s;
+    if (img.depth == Depth::F32) {
+        float kf[9];
+        for (int i = 0; i < 9; ++i) kf[i] = float(kSharpen[i]) / float(kSharpenDivisor);
+        s = kzviFilterBorderInit_32f(kf, k, kind, n, kzvRoundNearestEven, spec);
+    } else {
+        s = kzviFilterBorderInit_16s(kSharpen, k, kSharpenDivisor, kind, n, kzvRoundNearestEven, spec);
+    }
+    if (!check(s, "kzviFilterBorderInit", error)) return false;
+    Image out(img.width, img.height, n, img.depth);
+    if (!out.valid()) {
+        error = "cannot allocate the filtered image";
+        return false;
+    }
+    const double zero[4] = {0, 0, 0, 0};  // border value, unused with replicate
+#define KZV_FB(t, T)                                                                                                       (n == 1   ? kzviFilterBorder_##t##_C1R(img.as<T>(), img.step, out.as<T>(), out.step, r, kzvBorderReplicate,                                                  reinterpret_cast<const T*>(zero), spec, buf.data())                              : n == 3 ? kzviFilterBorder_##t##_C3R(img.as<T>(), img.step, out.as<T>(), out.step, r, kzvBorderReplicate,                                                  reinterpret_cast<const T*>(zero), spec, buf.data())                                       : kzviFilterBorder_##t##_C4R(img.as<T>(), img.step, out.as<T>(), out.step, r, kzvBorderReplicate,                                                  reinterpret_cast<const T*>(zero), spec, buf.data()))
+    if (img.depth == Depth::U8)
+        s = KZV_FB(8u, Kzv8u);
+    else if (img.depth == Depth::U16)
+        s = KZV_FB(16u, Kzv16u);
+    else
+        s = KZV_FB(32f, Kzv32f);
+#undef KZV_FB
+    if (!check(s, "kzviFilterBorder", error)) return false;
+    img = std::move(out);
+    return true;
+}
+
 bool opFilter(Image& img, const std::vector<std::string>& a, std::string& error) {
-    const char* usage = "filter box WxH";
+    const char* usage = "filter box WxH | filter sharpen";
     int mw = 0, mh = 0;
+    if (a.size() == 1 && a[0] == "sharpen") return opSharpen(img, error);
     if (!needArgs(a, 2, 2, usage, error)) return false;
     if (a[0] != "box" || !parseSize(a[1], mw, mh)) {
         error = std::string("usage: ") + usage + " (e.g. filter box 5x5)";
@@ -251,6 +299,117 @@ bool opFilter(Image& img, const std::vector<std::string>& a, std::string& error)
         s = KZV_BOX(32f, Kzv32f);
 #undef KZV_BOX
     return check(s, "kzviFilterBoxBorder", error);
+}
+
+// ---- resize --------------------------------------------------------------------
+
+// Interpolation names of the resize operation.
+struct InterpName {
+    const char* name;
+    KzvInterp interp;
+};
+const InterpName kInterps[] = {{"nearest", kzvInterpNearest},
+                               {"linear", kzvInterpLinear},
+                               {"cubic", kzvInterpCubic},
+                               {"lanczos", kzvInterpLanczos}};
+
+bool opResize(Image& img, const std::vector<std::string>& a, std::string& error) {
+    const char* usage = "resize [--size] WxH [--interp nearest|linear|cubic|lanczos]";
+    int w = 0, h = 0;
+    KzvInterp interp = kzvInterpLinear;
+    bool haveSize = false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == "--interp" && i + 1 < a.size()) {
+            bool known = false;
+            for (const InterpName& n : kInterps)
+                if (a[i + 1] == n.name) interp = n.interp, known = true;
+            if (!known) {
+                error = "unknown interpolation '" + a[i + 1] + "' (nearest, linear, cubic or lanczos)";
+                return false;
+            }
+            ++i;
+        } else if (a[i] == "--size" && i + 1 < a.size() && !haveSize && parseSize(a[i + 1], w, h)) {
+            haveSize = true;
+            ++i;
+        } else if (!haveSize && parseSize(a[i], w, h)) {
+            haveSize = true;
+        } else {
+            error = std::string("usage: ") + usage;
+            return false;
+        }
+    }
+    if (!haveSize) {
+        error = std::string("usage: ") + usage + " (e.g. resize --size 1280x720 --interp lanczos)";
+        return false;
+    }
+    const KzvImageSize src = img.size(), dst{w, h};
+    int32_t specSize = 0, initSize = 0, bufSize = 0;
+    // The spec and buffer sizes are the same for every sample depth but 64f.
+    if (!check(kzviResizeGetSize_8u(src, dst, interp, 0, &specSize, &initSize), "kzviResizeGetSize_8u", error))
+        return false;
+    std::vector<Kzv8u> specMem(static_cast<size_t>(specSize)), initMem(size_t(initSize) + 1);
+    auto* spec = reinterpret_cast<KzvResizeSpec*>(specMem.data());
+    const bool u8 = img.depth == Depth::U8, u16 = img.depth == Depth::U16;
+    KzvStatus s;
+    // 8u specs made by the plain Init functions use the fast fixed-point
+    // tables for linear interpolation and floating-point tables otherwise.
+    if (interp == kzvInterpNearest)
+        s = u8 ? kzviResizeNearestInit_8u(src, dst, spec)
+               : u16 ? kzviResizeNearestInit_16u(src, dst, spec) : kzviResizeNearestInit_32f(src, dst, spec);
+    else if (interp == kzvInterpLinear)
+        s = u8 ? kzviResizeLinearInit_8u(src, dst, spec)
+               : u16 ? kzviResizeLinearInit_16u(src, dst, spec) : kzviResizeLinearInit_32f(src, dst, spec);
+    else if (interp == kzvInterpCubic)  // Catmull-Rom: B = 0, C = 0.5
+        s = u8 ? kzviResizeCubicInit_8u(src, dst, 0.0f, 0.5f, spec, initMem.data())
+               : u16 ? kzviResizeCubicInit_16u(src, dst, 0.0f, 0.5f, spec, initMem.data())
+                     : kzviResizeCubicInit_32f(src, dst, 0.0f, 0.5f, spec, initMem.data());
+    else
+        s = u8 ? kzviResizeLanczosInit_8u(src, dst, 3, spec, initMem.data())
+               : u16 ? kzviResizeLanczosInit_16u(src, dst, 3, spec, initMem.data())
+                     : kzviResizeLanczosInit_32f(src, dst, 3, spec, initMem.data());
+    if (!check(s, "kzviResize init", error)) return false;
+    if (!check(u8 ? kzviResizeGetBufferSize_8u(spec, dst, img.channels, &bufSize)
+                  : u16 ? kzviResizeGetBufferSize_16u(spec, dst, img.channels, &bufSize)
+                        : kzviResizeGetBufferSize_32f(spec, dst, img.channels, &bufSize),
+               "kzviResizeGetBufferSize", error))
+        return false;
+    std::vector<Kzv8u> buf(static_cast<size_t>(bufSize));
+    Image out(w, h, img.channels, img.depth);
+    if (!out.valid()) {
+        error = "cannot allocate the resized image";
+        return false;
+    }
+    const KzvImagePoint origin{0, 0};
+    const int n = img.channels;
+    // Pixels beyond the edges are replicated.
+#define KZV_RS_N(fn, T)                                                                                  \
+    (n == 1   ? fn##_C1R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, spec, buf.data())  \
+     : n == 3 ? fn##_C3R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, spec, buf.data())  \
+              : fn##_C4R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, spec, buf.data()))
+#define KZV_RS_B(fn, T)                                                                                         \
+    (n == 1   ? fn##_C1R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, kzvBorderReplicate, nullptr, \
+                         spec, buf.data())                                                                      \
+     : n == 3 ? fn##_C3R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, kzvBorderReplicate, nullptr, \
+                         spec, buf.data())                                                                      \
+              : fn##_C4R(img.as<T>(), img.step, out.as<T>(), out.step, origin, dst, kzvBorderReplicate, nullptr, \
+                         spec, buf.data()))
+#define KZV_RS(kind, M)                                                                           \
+    (u8 ? M(kzviResize##kind##_8u, Kzv8u) : u16 ? M(kzviResize##kind##_16u, Kzv16u) \
+                                                : M(kzviResize##kind##_32f, Kzv32f))
+    if (interp == kzvInterpNearest)
+        s = KZV_RS(Nearest, KZV_RS_N);
+    else if (interp == kzvInterpLinear)
+        s = KZV_RS(Linear, KZV_RS_B);
+    else if (interp == kzvInterpCubic)
+        s = KZV_RS(Cubic, KZV_RS_B);
+    else
+        s = KZV_RS(Lanczos, KZV_RS_B);
+#undef KZV_RS
+#undef KZV_RS_B
+#undef KZV_RS_N
+    if (!check(s, "kzviResize", error)) return false;
+    img = std::move(out);
+    return true;
 }
 
 // ---- fft magnitude -------------------------------------------------------------
@@ -354,8 +513,11 @@ bool opThreshold(Image& img, const std::vector<std::string>& a, std::string& err
 const std::vector<Op> kOps = {
     {"threshold", "threshold otsu|N", "255 above the threshold (Otsu's or N), 0 elsewhere", opThreshold},
     {"convert", "convert 8u|16u|32f", "change the sample depth (saturating, nearest even from 32f)", opConvert},
-    {"filter", "filter box WxH", "box mean over a WxH window, replicated border", opFilter},
+    {"filter", "filter box WxH | filter sharpen",
+     "box mean over a WxH window, or a 3x3 sharpening kernel; replicated border", opFilter},
     {"fft", "fft magnitude", "centred log-magnitude spectrum (DFT, any size), as 8u", opFft},
+    {"resize", "resize --size WxH [--interp nearest|linear|cubic|lanczos]",
+     "resample to WxH (default linear; cubic is Catmull-Rom, lanczos 3 lobes)", opResize},
     {"mirror", "mirror h|v|both", "flip left-right, top-bottom or both", opMirror},
     {"noise", "noise uniform LOW HIGH | gauss MEAN SIGMA [SEED]", "add reproducible noise", opNoise},
 };

@@ -26,6 +26,9 @@ ok "$kzvi" --pattern 64x64 threshold otsu h.png
 grep -q "Otsu threshold" out.txt || { echo "FAILED: Otsu output"; fail=1; }
 bad "8u one-channel" "$kzvi" --pattern 16x16 convert 16u + threshold 9 x.png
 ok "$kzvi" --pattern 32x16 noise gauss 0 8 5 g.ppm.pgm
+ok "$kzvi" --pattern 64x48 resize --size 100x30 --interp lanczos + filter sharpen + resize 32x32 r.png
+ok "$kzvi" bench resize --size 64x64 --interp cubic --pattern 96x96 --repeat 2
+bad "kzvStatusSizeErr" "$kzvi" --pattern 3x3 resize --size 9x9 --interp cubic x.png
 ok "$kzvi" bench filter box 3x3 --pattern 128x128 --repeat 3
 
 bad "cannot open" "$kzvi" missing.png mirror h x.png
