@@ -102,13 +102,13 @@ KzvStatus twoSource(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, pt
         if (anyBadStep(as, bs, ds)) return kzvStatusStepErr;
         if (w < 1 || h < 1) return kzvStatusSizeErr;
         MulScaleFn<T> fn;
-        for (ptrdiff_t y = 0; y < h; ++y) rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+        walkBinary<T, ac4>(a, as, b, bs, d, ds, n, h, fn);
         return kzvStatusOk;
     } else if constexpr (std::is_same_v<T, float>) {
         if (anyNull(a, b, d)) return kzvStatusNullPtrErr;
         if (w < 1 || h < 1) return kzvStatusSizeErr;
         typename PolOf<Tag, T>::flt fn;
-        for (ptrdiff_t y = 0; y < h; ++y) rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+        walkBinary<T, ac4>(a, as, b, bs, d, ds, n, h, fn);
         return kzvStatusOk;
     } else {
         using P = typename PolOf<Tag, T>::type;
@@ -121,8 +121,7 @@ KzvStatus twoSource(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, pt
         if (w < 1 || h < 1) return kzvStatusSizeErr;
         if (f > P::kZeroAbove) return fillRegion<T, L>(d, ds, w, h, T(0));
         withScale<T, P>(f, [&](auto& fn) {
-            for (ptrdiff_t y = 0; y < h; ++y)
-                rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+            walkBinary<T, ac4>(a, as, b, bs, d, ds, n, h, fn);
         });
         return kzvStatusOk;
     }
@@ -145,7 +144,7 @@ KzvStatus withConstant(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t 
         if (w < 1 || h < 1) return kzvStatusSizeErr;
         const Pattern<T> c = makePattern(vals, valuesOf<L>(), ch);
         MulScaleFn<T> fn;
-        for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, ac4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+        walkConst<T, ac4>(a, as, c, d, ds, n, h, fn);
         return kzvStatusOk;
     } else {
         if (anyNull(a, vals, d)) return kzvStatusNullPtrErr;
@@ -153,7 +152,7 @@ KzvStatus withConstant(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t 
         const Pattern<T> c = makePattern(vals, valuesOf<L>(), ch);
         if constexpr (std::is_same_v<T, float>) {
             typename PolOf<Tag, T>::flt fn;
-            for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, ac4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+            walkConst<T, ac4>(a, as, c, d, ds, n, h, fn);
             return kzvStatusOk;
         } else {
             using P = typename PolOf<Tag, T>::type;
@@ -172,7 +171,7 @@ KzvStatus withConstant(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t 
                 if (f < P::kSatBelow && vals[0] != 0) return fillRegion<T, L>(d, ds, w, h, T(255));
             }
             withScale<T, P>(f, [&](auto& fn) {
-                for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, ac4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+                walkConst<T, ac4>(a, as, c, d, ds, n, h, fn);
             });
             return kzvStatusOk;
         }

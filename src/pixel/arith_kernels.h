@@ -99,9 +99,25 @@ constexpr ptrdiff_t lanes() {
 // every fourth sample is left as it is: the vector body re-stores the
 // destination's own alpha, the tail skips it.
 
+// The row loops work on a local copy of the functor and hand its state back
+// at the end: stores through the byte-typed vector stores may alias any
+// object the caller can see, so state kept there (warning masks, constants)
+// would be reloaded and stored again around every vector.
+template <class F>
+struct LocalFn {
+    F& outer;
+    F f;
+    explicit LocalFn(F& o) : outer(o), f(o) {}
+    ~LocalFn() { outer = f; }
+    LocalFn(const LocalFn&) = delete;
+    LocalFn& operator=(const LocalFn&) = delete;
+};
+
 template <class T, bool AC4, class F>
-inline void rowBinary(const T* a, const T* b, T* d, ptrdiff_t n, F& f) {
+inline void rowBinary(const T* a, const T* b, T* d, ptrdiff_t n, F& outer) {
     constexpr ptrdiff_t V = lanes<T>();
+    LocalFn<F> local(outer);
+    F& f = local.f;
     ptrdiff_t i = 0;
     for (; i + 2 * V <= n; i += 2 * V) {
         Vec<T> r0 = f(vld(a, i), vld(b, i));
@@ -154,8 +170,10 @@ inline Pattern<T> makePattern(const T* vals, int nvals, int ch) {
 }
 
 template <class T, bool AC4, class F>
-inline void rowConst(const T* a, const Pattern<T>& c, T* d, ptrdiff_t n, F& f) {
+inline void rowConst(const T* a, const Pattern<T>& c, T* d, ptrdiff_t n, F& outer) {
     constexpr ptrdiff_t V = lanes<T>();
+    LocalFn<F> local(outer);
+    F& f = local.f;
     ptrdiff_t i = 0;
     if (c.nv == 1) {
         const Vec<T> cv = c.v[0];
@@ -190,9 +208,21 @@ inline void rowConst(const T* a, const Pattern<T>& c, T* d, ptrdiff_t n, F& f) {
 }
 
 template <class T, bool AC4, class F>
-inline void rowUnary(const T* a, T* d, ptrdiff_t n, F& f) {
+inline void rowUnary(const T* a, T* d, ptrdiff_t n, F& outer) {
     constexpr ptrdiff_t V = lanes<T>();
+    LocalFn<F> local(outer);
+    F& f = local.f;
     ptrdiff_t i = 0;
+    for (; i + 2 * V <= n; i += 2 * V) {
+        Vec<T> r0 = f(vld(a, i));
+        Vec<T> r1 = f(vld(a, i + V));
+        if constexpr (AC4) {
+            r0 = keepAlpha<T>(r0, vld(d, i));
+            r1 = keepAlpha<T>(r1, vld(d, i + V));
+        }
+        vst(d, i, r0);
+        vst(d, i + V, r1);
+    }
     for (; i + V <= n; i += V) {
         Vec<T> r = f(vld(a, i));
         if constexpr (AC4) r = keepAlpha<T>(r, vld(d, i));
@@ -202,6 +232,47 @@ inline void rowUnary(const T* a, T* d, ptrdiff_t n, F& f) {
         if (AC4 && (i & 3) == 3) continue;
         st(d, i, T(f(ld(a, i))));
     }
+}
+
+// ---- Region walkers -----------------------------------------------------------
+// Row by row, or as one row when every step equals the row's byte length
+// (the results are the same sample by sample, in-place calls included).
+
+inline bool packedRows(ptrdiff_t rowBytes, ptrdiff_t h, ptrdiff_t s) {
+    return s == rowBytes && h > 1 && rowBytes <= PTRDIFF_MAX / h;
+}
+
+template <class T, bool AC4, class F>
+inline void walkBinary(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, ptrdiff_t ds, ptrdiff_t n,
+                       ptrdiff_t h, F& fn) {
+    const ptrdiff_t rb = n * ptrdiff_t(sizeof(T));
+    if (packedRows(rb, h, as) && bs == rb && ds == rb) {
+        rowBinary<T, AC4>(a, b, d, n * h, fn);
+        return;
+    }
+    for (ptrdiff_t y = 0; y < h; ++y) rowBinary<T, AC4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+}
+
+// Rows hold whole pixels, so a constant's pattern continues across them.
+template <class T, bool AC4, class F>
+inline void walkConst(const T* a, ptrdiff_t as, const Pattern<T>& c, T* d, ptrdiff_t ds, ptrdiff_t n, ptrdiff_t h,
+                      F& fn) {
+    const ptrdiff_t rb = n * ptrdiff_t(sizeof(T));
+    if (packedRows(rb, h, as) && ds == rb) {
+        rowConst<T, AC4>(a, c, d, n * h, fn);
+        return;
+    }
+    for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, AC4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+}
+
+template <class T, bool AC4, class F>
+inline void walkUnary(const T* a, ptrdiff_t as, T* d, ptrdiff_t ds, ptrdiff_t n, ptrdiff_t h, F& fn) {
+    const ptrdiff_t rb = n * ptrdiff_t(sizeof(T));
+    if (packedRows(rb, h, as) && ds == rb) {
+        rowUnary<T, AC4>(a, d, n * h, fn);
+        return;
+    }
+    for (ptrdiff_t y = 0; y < h; ++y) rowUnary<T, AC4>(rowAt(a, as, y), rowAt(d, ds, y), n, fn);
 }
 
 // ---- Fills ------------------------------------------------------------------

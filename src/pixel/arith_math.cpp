@@ -65,48 +65,59 @@ struct LaneByLane {
 // to the destination range and rounded. A zero divisor gives an infinity,
 // which the clamp turns into the saturated value of the dividend's sign;
 // 0 / 0 gives 0. Divisors equal to zero are collected for the warning.
+//
+// Only the upper bound is applied in float: quotients below the range (and
+// -infinity) convert to a value below it, or to the conversion's overflow
+// answer INT32_MIN, and the saturating packs of FloatGroups::join (and the
+// scalar clamp) take both to the minimum. 0 / 0 (the only NaN) passes the
+// bound as NaN and converts to INT32_MIN too: the minimum, 0, for unsigned
+// types; DivFn zeroes it for signed ones. Mode is the rounding of the result:
+// kRoundCurrent (the caller's MXCSR), or 0, 1, 2 as Div_Round has them, and
+// Scaled whether f is non-zero, both fixed at compile time so the row loop
+// carries neither a switch nor multiplications by one.
+template <int Mode, bool Scaled>
 struct Quotient {
-    __m256 mulN, mulD, lo, hi;
-    int mode;
-    __m256 zeroSeen = _mm256_setzero_ps();
+    __m256 mulN, mulD, hi;
+    int32_t loInt;
+    bool zeroScalar = false;  // zero divisors met by the scalar path
 
-    Quotient(int f, float lo_, float hi_, int mode_)
+    Quotient(int f, float lo_, float hi_)
         : mulN(_mm256_set1_ps(f < 0 ? pow2f(-f) : 1.0f)),
           mulD(_mm256_set1_ps(f > 0 ? pow2f(f) : 1.0f)),
-          lo(_mm256_set1_ps(lo_)),
           hi(_mm256_set1_ps(hi_)),
-          mode(mode_) {}
+          loInt(int32_t(lo_)) {}
 
-    __m256i operator()(__m256 n, __m256 d) {
-        const __m256 zero = _mm256_setzero_ps();
-        const __m256 nn = _mm256_mul_ps(n, mulN);
-        const __m256 dd = _mm256_mul_ps(d, mulD);
-        const __m256 dz = _mm256_cmp_ps(dd, zero, _CMP_EQ_OQ);
-        zeroSeen = _mm256_or_ps(zeroSeen, dz);
-        __m256 q = _mm256_div_ps(nn, dd);
-        q = _mm256_andnot_ps(_mm256_and_ps(dz, _mm256_cmp_ps(nn, zero, _CMP_EQ_OQ)), q);
-        q = _mm256_max_ps(_mm256_min_ps(q, hi), lo);
-        switch (mode) {
-        case 0: return _mm256_cvttps_epi32(q);
-        case 1: return _mm256_cvtps_epi32(_mm256_round_ps(q, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
-        case 2: {
+    [[gnu::always_inline]] __m256i operator()(__m256 n, __m256 d) const {
+        if constexpr (Scaled) {
+            n = _mm256_mul_ps(n, mulN);
+            d = _mm256_mul_ps(d, mulD);
+        }
+        // min returns its second operand when one is NaN: NaN stays NaN.
+        const __m256 q = _mm256_min_ps(hi, _mm256_div_ps(n, d));
+        if constexpr (Mode == 0) {
+            return _mm256_cvttps_epi32(q);
+        } else if constexpr (Mode == 1) {
+            return _mm256_cvtps_epi32(_mm256_round_ps(q, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+        } else if constexpr (Mode == 2) {
             const __m256 t = _mm256_round_ps(q, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
             const __m256 fr = _mm256_sub_ps(q, t);  // exact
             const __m256 absMask = _mm256_castsi256_ps(_mm256_set1_epi32(0x7FFFFFFF));
             const __m256 big = _mm256_cmp_ps(_mm256_and_ps(fr, absMask), _mm256_set1_ps(0.5f), _CMP_GE_OQ);
             const __m256 unit = _mm256_or_ps(_mm256_andnot_ps(absMask, q), _mm256_set1_ps(1.0f));
             return _mm256_cvtps_epi32(_mm256_add_ps(t, _mm256_and_ps(big, unit)));
-        }
-        default: return _mm256_cvtps_epi32(q);  // the caller's rounding mode
+        } else {
+            return _mm256_cvtps_epi32(q);  // the caller's rounding mode
         }
     }
     // One quotient through the same vector code, so tails match bit for bit.
     int32_t operator()(float n, float d) {
-        return _mm256_cvtsi256_si32((*this)(_mm256_set1_ps(n), _mm256_set1_ps(d)));
+        if (d == 0.0f) {
+            zeroScalar = true;
+            if (n == 0.0f) return 0;
+        }
+        const int32_t r = _mm256_cvtsi256_si32((*this)(_mm256_set1_ps(n), _mm256_set1_ps(d)));
+        return r < loInt ? loInt : r;
     }
-    // lanes: 0x77 for AC4 rows, whose groups of eight samples start on pixel
-    // boundaries, so that alpha samples raise no warning.
-    bool anyZero(int laneMask) const { return (_mm256_movemask_ps(zeroSeen) & laneMask) != 0; }
 };
 
 // Lanes of a group of eight samples that count for the warnings.
@@ -119,14 +130,14 @@ struct FloatGroups;
 template <>
 struct FloatGroups<uint8_t> {
     static constexpr int kGroups = 4;
-    static void split(__m256i v, __m256* g) {
+    [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
         const __m128i l = _mm256_castsi256_si128(v), h = _mm256_extracti128_si256(v, 1);
         g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(l));
         g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(l, 8)));
         g[2] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(h));
         g[3] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(h, 8)));
     }
-    static __m256i join(const __m256i* r) {
+    [[gnu::always_inline]] static __m256i join(const __m256i* r) {
         const __m256i p = _mm256_packus_epi16(_mm256_packs_epi32(r[0], r[1]), _mm256_packs_epi32(r[2], r[3]));
         return _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
     }
@@ -134,41 +145,59 @@ struct FloatGroups<uint8_t> {
 template <>
 struct FloatGroups<int16_t> {
     static constexpr int kGroups = 2;
-    static void split(__m256i v, __m256* g) {
+    [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
         g[0] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_castsi256_si128(v)));
         g[1] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_extracti128_si256(v, 1)));
     }
-    static __m256i join(const __m256i* r) {
+    [[gnu::always_inline]] static __m256i join(const __m256i* r) {
         return _mm256_permute4x64_epi64(_mm256_packs_epi32(r[0], r[1]), 0xD8);
     }
 };
 template <>
 struct FloatGroups<uint16_t> {
     static constexpr int kGroups = 2;
-    static void split(__m256i v, __m256* g) {
+    [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
         g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_castsi256_si128(v)));
         g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_extracti128_si256(v, 1)));
     }
-    static __m256i join(const __m256i* r) {
+    [[gnu::always_inline]] static __m256i join(const __m256i* r) {
         return _mm256_permute4x64_epi64(_mm256_packus_epi32(r[0], r[1]), 0xD8);
     }
 };
 
 // Div: (a, b) = (src1, src2) gives src2 / src1; DivC: (src, value) gives
-// src / value.
-template <class T, bool Reversed>
+// src / value. Zero divisors are collected on the integer samples.
+template <class T>
+inline __m256i zeroSamples(__m256i v) {
+    return sizeof(T) == 1 ? _mm256_cmpeq_epi8(v, _mm256_setzero_si256())
+                          : _mm256_cmpeq_epi16(v, _mm256_setzero_si256());
+}
+
+template <class T, bool Reversed, int Mode = kRoundCurrent, bool Scaled = true>
 struct DivFn {
-    Quotient q;
-    __m256i operator()(__m256i a, __m256i b) {
+    Quotient<Mode, Scaled> q;
+    __m256i zeroSeen = _mm256_setzero_si256();
+    [[gnu::always_inline]] __m256i operator()(__m256i a, __m256i b) {
         using G = FloatGroups<T>;
-        __m256 ga[G::kGroups], gb[G::kGroups];
+        const __m256i num = Reversed ? b : a, den = Reversed ? a : b;
+        const __m256i dz = zeroSamples<T>(den);
+        zeroSeen = _mm256_or_si256(zeroSeen, dz);
+        __m256 gn[G::kGroups], gd[G::kGroups];
         __m256i r[4];
-        G::split(a, ga);
-        G::split(b, gb);
-        for (int k = 0; k < G::kGroups; ++k) r[k] = Reversed ? q(gb[k], ga[k]) : q(ga[k], gb[k]);
-        return G::join(r);
+        G::split(num, gn);
+        G::split(den, gd);
+        for (int k = 0; k < G::kGroups; ++k) r[k] = q(gn[k], gd[k]);
+        const __m256i res = G::join(r);
+        if constexpr (std::is_signed_v<T>) return _mm256_andnot_si256(_mm256_and_si256(dz, zeroSamples<T>(num)), res);
+        return res;
     }
     T operator()(T a, T b) { return T(Reversed ? q(float(b), float(a)) : q(float(a), float(b))); }
+    // With ac4 the alpha samples (every fourth; vectors start on pixel
+    // boundaries) raise no warning.
+    bool anyZero(bool ac4) const {
+        const uint32_t keep = !ac4 ? 0xFFFFFFFFu : sizeof(T) == 1 ? 0x77777777u : 0x3F3F3F3Fu;
+        return (uint32_t(_mm256_movemask_epi8(zeroSeen)) & keep) != 0 || q.zeroScalar;
+    }
 };
 
 // Factors beyond what the kernels handle: every quotient with a non-zero
@@ -205,7 +234,7 @@ struct DivRange<uint16_t> {
 // ---- Float division ------------------------------------------------------------------
 struct Div32f {
     __m256 zeroSeen = _mm256_setzero_ps();
-    __m256 operator()(__m256 a, __m256 b) {
+    [[gnu::always_inline]] __m256 operator()(__m256 a, __m256 b) {
         zeroSeen = _mm256_or_ps(zeroSeen, _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_EQ_OQ));
         return _mm256_div_ps(b, a);
     }
@@ -232,13 +261,12 @@ KzvStatus divTwo(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, ptrdi
     if (anyBadStep(as, bs, ds)) return kzvStatusStepErr;
     if constexpr (std::is_same_v<T, float>) {
         Div32f fn;
-        for (ptrdiff_t y = 0; y < h; ++y) rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+        walkBinary<T, ac4>(a, as, b, bs, d, ds, n, h, fn);
         return fn.anyZero(kLaneMask<ac4>) ? kzvStatusDivByZero : kzvStatusOk;
     } else {
         if (std::is_same_v<Tag, tag::DivRound> && (mode < 0 || mode > 2)) return kzvStatusRoundModeErr;
         auto rows = [&](auto& fn) {
-            for (ptrdiff_t y = 0; y < h; ++y)
-                rowBinary<T, ac4>(rowAt(a, as, y), rowAt(b, bs, y), rowAt(d, ds, y), n, fn);
+            walkBinary<T, ac4>(a, as, b, bs, d, ds, n, h, fn);
         };
         using Lim = std::numeric_limits<T>;
         if (f > DivRange<T>::kHi || f < DivRange<T>::kLo) {
@@ -246,16 +274,33 @@ KzvStatus divTwo(const T* a, ptrdiff_t as, const T* b, ptrdiff_t bs, T* d, ptrdi
             rows(fn);
             return fn.f.zeroSeen ? kzvStatusDivByZero : kzvStatusOk;
         }
-        DivFn<T, true> fn{Quotient(f, float(Lim::min()), float(Lim::max()), mode)};
-        if (mode == kRoundCurrent) {
-            rows(fn);
+        bool zero = false;
+        auto run = [&](auto modeTag) {
+            auto go = [&](auto scaledTag) {
+                DivFn<T, true, decltype(modeTag)::value, decltype(scaledTag)::value> fn{
+                    {f, float(Lim::min()), float(Lim::max())}};
+                rows(fn);
+                zero = fn.anyZero(ac4);
+            };
+            if (f != 0)
+                go(std::true_type{});
+            else
+                go(std::false_type{});
+        };
+        if constexpr (!std::is_same_v<Tag, tag::DivRound>) {
+            run(std::integral_constant<int, kRoundCurrent>{});
         } else {
             // The quotient itself is rounded to nearest; the result then by
             // the explicit mode.
             MxcsrGuard g(FpRound::Nearest);
-            rows(fn);
+            if (mode == 0)
+                run(std::integral_constant<int, 0>{});
+            else if (mode == 1)
+                run(std::integral_constant<int, 1>{});
+            else
+                run(std::integral_constant<int, 2>{});
         }
-        return fn.q.anyZero(kLaneMask<ac4>) ? kzvStatusDivByZero : kzvStatusOk;
+        return zero ? kzvStatusDivByZero : kzvStatusOk;
     }
 }
 
@@ -298,7 +343,7 @@ KzvStatus divConst(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t ds, 
     for (int c = 0; c < nv; ++c)
         if (vals[c] == T(0)) return kzvStatusDivByZeroErr;
     auto rows = [&](const Pattern<T>& c, auto& fn) {
-        for (ptrdiff_t y = 0; y < h; ++y) rowConst<T, ac4>(rowAt(a, as, y), c, rowAt(d, ds, y), n, fn);
+        walkConst<T, ac4>(a, as, c, d, ds, n, h, fn);
     };
     if constexpr (std::is_same_v<T, float>) {
         float r[4];
@@ -312,8 +357,15 @@ KzvStatus divConst(const T* a, ptrdiff_t as, const T* vals, T* d, ptrdiff_t ds, 
             LaneByLane<T, DivShortcut<T, false>> fn{DivShortcut<T, false>{f > 0}, ac4};
             rows(c, fn);
         } else {
-            DivFn<T, false> fn{Quotient(f, float(Lim::min()), float(Lim::max()), kRoundCurrent)};
-            rows(c, fn);
+            auto go = [&](auto scaledTag) {
+                DivFn<T, false, kRoundCurrent, decltype(scaledTag)::value> fn{
+                    {f, float(Lim::min()), float(Lim::max())}};
+                rows(c, fn);
+            };
+            if (f != 0)
+                go(std::true_type{});
+            else
+                go(std::false_type{});
         }
     }
     return kzvStatusOk;
@@ -353,7 +405,7 @@ struct Squared {
 
 struct Sqrt32f {
     __m256 negSeen = _mm256_setzero_ps();
-    __m256 operator()(__m256 a) {
+    [[gnu::always_inline]] __m256 operator()(__m256 a) {
         negSeen = _mm256_or_ps(negSeen, _mm256_cmp_ps(a, _mm256_setzero_ps(), _CMP_LT_OQ));
         return _mm256_sqrt_ps(a);
     }
@@ -389,7 +441,7 @@ struct SqrtInt {
 // 2^n applied as two factors so that results in the subnormal range and
 // near the overflow threshold are scaled in one rounding.
 struct Exp32f {
-    __m256 operator()(__m256 x) const {
+    [[gnu::always_inline]] __m256 operator()(__m256 x) const {
         const __m256 xc = _mm256_max_ps(_mm256_min_ps(x, _mm256_set1_ps(89.0f)), _mm256_set1_ps(-104.0f));
         const __m256 n = _mm256_round_ps(_mm256_mul_ps(xc, _mm256_set1_ps(1.44269504088896341f)),
                                          _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
@@ -420,17 +472,9 @@ struct Exp32f {
 // Zero gives -infinity, negative inputs NaN, +infinity and NaN themselves.
 struct Ln32f {
     __m256 zeroSeen = _mm256_setzero_ps(), negSeen = _mm256_setzero_ps();
-    __m256 operator()(__m256 x) {
-        const __m256 zero = _mm256_setzero_ps();
-        const __m256 isZero = _mm256_cmp_ps(x, zero, _CMP_EQ_OQ);
-        const __m256 isNeg = _mm256_cmp_ps(x, zero, _CMP_LT_OQ);
-        zeroSeen = _mm256_or_ps(zeroSeen, isZero);
-        negSeen = _mm256_or_ps(negSeen, isNeg);
-        const __m256 sub = _mm256_cmp_ps(x, _mm256_set1_ps(1.17549435e-38f), _CMP_LT_OQ);
-        const __m256 xs = _mm256_blendv_ps(x, _mm256_mul_ps(x, _mm256_set1_ps(8388608.0f)), sub);
-        const __m256i bits = _mm256_castps_si256(xs);
-        __m256i e = _mm256_sub_epi32(_mm256_srli_epi32(bits, 23), _mm256_set1_epi32(126));
-        e = _mm256_sub_epi32(e, _mm256_and_si256(_mm256_castps_si256(sub), _mm256_set1_epi32(23)));
+    // ln of lanes with bits `bits` of a normal value and unbiased exponent
+    // plus one `e`.
+    [[gnu::always_inline]] static __m256 core(__m256i bits, __m256i e) {
         __m256 m = _mm256_castsi256_ps(
             _mm256_or_si256(_mm256_and_si256(bits, _mm256_set1_epi32(0x007FFFFF)), _mm256_set1_epi32(0x3F000000)));
         const __m256 small = _mm256_cmp_ps(m, _mm256_set1_ps(0.707106781186547524f), _CMP_LT_OQ);
@@ -451,7 +495,27 @@ struct Ln32f {
         y = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), y);
         y = _mm256_fnmadd_ps(_mm256_set1_ps(0.5f), z, y);
         __m256 r = _mm256_add_ps(m, y);
-        r = _mm256_fmadd_ps(fe, _mm256_set1_ps(0.693359375f), r);
+        return _mm256_fmadd_ps(fe, _mm256_set1_ps(0.693359375f), r);
+    }
+    [[gnu::always_inline]] __m256 operator()(__m256 x) {
+        // Vectors of positive normal values (bits in [2^23, 0x7F800000), the
+        // common case) need none of the special-value handling below.
+        const __m256i xb = _mm256_castps_si256(x);
+        const __m256i t = _mm256_sub_epi32(xb, _mm256_set1_epi32(0x00800000));
+        const __m256i normal = _mm256_cmpeq_epi32(_mm256_min_epu32(t, _mm256_set1_epi32(0x7EFFFFFF)), t);
+        if (_mm256_movemask_ps(_mm256_castsi256_ps(normal)) == 0xFF)
+            return core(xb, _mm256_sub_epi32(_mm256_srli_epi32(xb, 23), _mm256_set1_epi32(126)));
+        const __m256 zero = _mm256_setzero_ps();
+        const __m256 isZero = _mm256_cmp_ps(x, zero, _CMP_EQ_OQ);
+        const __m256 isNeg = _mm256_cmp_ps(x, zero, _CMP_LT_OQ);
+        zeroSeen = _mm256_or_ps(zeroSeen, isZero);
+        negSeen = _mm256_or_ps(negSeen, isNeg);
+        const __m256 sub = _mm256_cmp_ps(x, _mm256_set1_ps(1.17549435e-38f), _CMP_LT_OQ);
+        const __m256 xs = _mm256_blendv_ps(x, _mm256_mul_ps(x, _mm256_set1_ps(8388608.0f)), sub);
+        const __m256i bits = _mm256_castps_si256(xs);
+        __m256i e = _mm256_sub_epi32(_mm256_srli_epi32(bits, 23), _mm256_set1_epi32(126));
+        e = _mm256_sub_epi32(e, _mm256_and_si256(_mm256_castps_si256(sub), _mm256_set1_epi32(23)));
+        __m256 r = core(bits, e);
         // Specials: +inf and NaN give themselves, zero -inf, negatives NaN.
         const __m256 passThrough = _mm256_or_ps(_mm256_cmp_ps(x, x, _CMP_UNORD_Q),
                                                 _mm256_cmp_ps(x, _mm256_set1_ps(INFINITY), _CMP_EQ_OQ));
@@ -535,7 +599,7 @@ KzvStatus unary(const T* a, ptrdiff_t as, T* d, ptrdiff_t ds, ptrdiff_t w, ptrdi
         ds = roundStepDown<T>(ds);
     }
     auto rows = [&](auto& fn) {
-        for (ptrdiff_t y = 0; y < h; ++y) rowUnary<T, ac4>(rowAt(a, as, y), rowAt(d, ds, y), n, fn);
+        walkUnary<T, ac4>(a, as, d, ds, n, h, fn);
     };
     if constexpr (std::is_same_v<Tag, tag::Abs>) {
         std::conditional_t<std::is_same_v<T, float>, Abs32f, Abs16s> fn;

@@ -148,14 +148,18 @@ inline void store128(void* p, __m128i v) {
         _mm_storeu_si128(static_cast<__m128i*>(p), v);
 }
 
-// Clamp to [lo, hi] with NaN to 0, then round: the result is already in D.
+// Bound by hi with NaN to 0, then round, for the saturating packs of the
+// StoreF forms: values below lo (and the conversion's overflow answer
+// INT32_MIN) pack to lo, so the vector form applies the upper bound only.
+// For unsigned D, min(hi, NaN) returns the NaN, which converts to INT32_MIN
+// and packs to 0. The scalar form clamps both ends and its callers cast.
 template <class D, Round R>
 inline __m256i clampRound(__m256 x) {
-    const __m256 lo = _mm256_set1_ps(float(IntRange<D>::lo));
     const __m256 hi = _mm256_set1_ps(float(IntRange<D>::hi));
-    if constexpr (std::is_signed_v<D>) x = zeroNan(x);
-    // max returns its second operand for NaN: unsigned ranges start at 0.
-    x = _mm256_min_ps(_mm256_max_ps(x, lo), hi);
+    if constexpr (std::is_signed_v<D>)
+        x = _mm256_min_ps(zeroNan(x), hi);
+    else
+        x = _mm256_min_ps(hi, x);
     return cvtRound<R>(x);
 }
 template <class D, Round R>

@@ -290,3 +290,54 @@ TEST(ArithMath, RoundingModeHandling) {
     EXPECT_TRUE(std::isnan(o[1]));
     EXPECT_EQ(o[2], -2.0f);
 }
+
+// Integer quotients whose vector lanes need care: zero divisors under each
+// dividend sign, 0 / 0, quotients beyond the range at either end, ties.
+// Rows of 37 samples put every pair in the vector body and some in the
+// scalar tail.
+TEST(ArithMath, Div16sSpecialQuotientsInBodyAndTail) {
+    const int16_t pairs[][2] = {{0, 0},  {7, 0},      {-7, 0}, {-32768, -1}, {-32768, 1}, {32767, -1},
+                                {5, 2},  {-5, 2},     {3, -2}, {-32768, 3},  {32767, 2}, {0, -7}};
+    const int w = 37, np = int(sizeof(pairs) / sizeof(pairs[0]));
+    std::vector<Kzv16s> num(w), den(w);
+    for (int i = 0; i < w; ++i) {
+        num[size_t(i)] = pairs[i % np][0];
+        den[size_t(i)] = pairs[(i + i / np) % np][1];
+    }
+    for (int f : {0, 1, -3}) {
+        for (int mode = -1; mode <= 2; ++mode) {
+            SCOPED_TRACE("f=" + std::to_string(f) + " mode=" + std::to_string(mode));
+            kzvt::GuardedImage a(w, 1, 2), b(w, 1, 2), d(w, 1, 2);
+            a.load(den.data());
+            b.load(num.data());
+            const KzvStatus st =
+                mode < 0 ? kzviDiv_16s_C1RSfs(a.ptr<Kzv16s>(), a.step(), b.ptr<Kzv16s>(), b.step(), d.ptr<Kzv16s>(),
+                                              d.step(), {w, 1}, f)
+                         : kzviDiv_Round_16s_C1RSfs(a.ptr<Kzv16s>(), a.step(), b.ptr<Kzv16s>(), b.step(),
+                                                    d.ptr<Kzv16s>(), d.step(), {w, 1}, KzvRounding(mode), f);
+            EXPECT_EQ(st, kzvStatusDivByZero);
+            std::vector<Kzv16s> ref(static_cast<size_t>(w));
+            bool zero = false;
+            for (int i = 0; i < w; ++i) ref[size_t(i)] = refDivInt<Kzv16s>(num[i], den[i], f, mode, 16, -30, zero);
+            ASSERT_TRUE(d.checkWrites());
+            ASSERT_TRUE(kzvt::regionNear<Kzv16s>(d, ref));
+        }
+    }
+}
+
+// AC4 division warns about zero divisors among the colour samples only,
+// whether they fall in the vector body or in the tail.
+TEST(ArithMath, DivAC4ZeroDivisorWarningSkipsAlpha) {
+    const int w = 9;  // 36 samples: one 32-sample vector and a one-pixel tail
+    for (int zeroAt : {-1, 5, 34}) {
+        SCOPED_TRACE("zero colour divisor at " + std::to_string(zeroAt));
+        std::vector<Kzv8u> den(size_t(w) * 4), num(size_t(w) * 4, 200);
+        for (size_t i = 0; i < den.size(); ++i) den[i] = (i % 4 == 3) ? 0 : Kzv8u(3 + i % 5);
+        if (zeroAt >= 0) den[size_t(zeroAt)] = 0;
+        kzvt::GuardedImage a(w, 1, 4), b(w, 1, 4), d(w, 1, 4);
+        a.load(den.data());
+        b.load(num.data());
+        const KzvStatus st = kzviDiv_8u_AC4RSfs(a.data(), a.step(), b.data(), b.step(), d.data(), d.step(), {w, 1}, 0);
+        EXPECT_EQ(st, zeroAt < 0 ? kzvStatusOk : kzvStatusDivByZero);
+    }
+}
