@@ -32,16 +32,20 @@ KzvStatus makeSpec(Kind kind, KzvImageSize s, KzvImageSize d, int channels, Spec
     out->spec.assign(size_t(specSize), 0);
     out->init.assign(size_t(initSize) + 1, 0);
     switch (kind) {
-    case kNearest: st = isFloat<T> ? kzviResizeNearestInit_32f(s, d, out->p()) : kzviResizeNearestInit_8u(s, d, out->p()); break;
-    case kLinear: st = isFloat<T> ? kzviResizeLinearInit_32f(s, d, out->p()) : kzviResizeLinearInit_8u(s, d, out->p()); break;
-    case kCubic:
-        st = isFloat<T> ? kzviResizeCubicInit_32f(s, d, 0.f, 0.5f, out->p(), out->init.data())
-                        : kzviResizeCubicInit_8u(s, d, 0.f, 0.5f, out->p(), out->init.data());
-        break;
-    case kLanczos:
-        st = isFloat<T> ? kzviResizeLanczosInit_32f(s, d, 3, out->p(), out->init.data())
-                        : kzviResizeLanczosInit_8u(s, d, 3, out->p(), out->init.data());
-        break;
+        case kNearest:
+            st = isFloat<T> ? kzviResizeNearestInit_32f(s, d, out->p()) : kzviResizeNearestInit_8u(s, d, out->p());
+            break;
+        case kLinear:
+            st = isFloat<T> ? kzviResizeLinearInit_32f(s, d, out->p()) : kzviResizeLinearInit_8u(s, d, out->p());
+            break;
+        case kCubic:
+            st = isFloat<T> ? kzviResizeCubicInit_32f(s, d, 0.f, 0.5f, out->p(), out->init.data())
+                            : kzviResizeCubicInit_8u(s, d, 0.f, 0.5f, out->p(), out->init.data());
+            break;
+        case kLanczos:
+            st = isFloat<T> ? kzviResizeLanczosInit_32f(s, d, 3, out->p(), out->init.data())
+                            : kzviResizeLanczosInit_8u(s, d, 3, out->p(), out->init.data());
+            break;
     }
     if (st != kzvStatusOk) return st;
     if (!isFloat<T> && (kind == kCubic || kind == kLanczos)) st = kzviResizeSetMode(kzvAlgHintFast, out->p());
@@ -62,17 +66,18 @@ KzvStatus apply(Kind kind, int channels, const kzvb::Image& src, kzvb::Image& ds
         return kzviResizeLinear_32f_C1R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
     } else {
         switch (kind) {
-        case kNearest:
-            return channels == 1 ? kzviResizeNearest_8u_C1R(s, src.step, dd, dst.step, o, d, sp.p(), sp.buf.data())
-                                 : kzviResizeNearest_8u_C3R(s, src.step, dd, dst.step, o, d, sp.p(), sp.buf.data());
-        case kLinear:
-            return channels == 1
-                       ? kzviResizeLinear_8u_C1R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data())
-                       : kzviResizeLinear_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
-        case kCubic:
-            return kzviResizeCubic_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
-        case kLanczos:
-            return kzviResizeLanczos_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
+            case kNearest:
+                return channels == 1 ? kzviResizeNearest_8u_C1R(s, src.step, dd, dst.step, o, d, sp.p(), sp.buf.data())
+                                     : kzviResizeNearest_8u_C3R(s, src.step, dd, dst.step, o, d, sp.p(), sp.buf.data());
+            case kLinear:
+                return channels == 1
+                           ? kzviResizeLinear_8u_C1R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data())
+                           : kzviResizeLinear_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(),
+                                                     sp.buf.data());
+            case kCubic:
+                return kzviResizeCubic_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
+            case kLanczos:
+                return kzviResizeLanczos_8u_C3R(s, src.step, dd, dst.step, o, d, b, nullptr, sp.p(), sp.buf.data());
         }
     }
     return kzvStatusBadArgErr;
@@ -85,7 +90,8 @@ void resizeKzvi(benchmark::State& st, Kind kind, int channels, int sw, int sh, i
     if constexpr (isFloat<T>)
         for (int y = 0; y < sh; ++y)
             for (int x = 0; x < sw * channels; ++x)
-                src.as<float>()[size_t(y) * size_t(src.step) / 4 + size_t(x)] = float(src.data[size_t(y) * size_t(src.step) + size_t(x)]);
+                src.as<float>()[size_t(y) * size_t(src.step) / 4 + size_t(x)] =
+                    float(src.data[size_t(y) * size_t(src.step) + size_t(x)]);
     kzvb::DstPair dst(dw, dh, pb);
     Spec sp;
     if (makeSpec<T>(kind, {sw, sh}, {dw, dh}, channels, &sp) != kzvStatusOk) {
@@ -140,25 +146,37 @@ void resizeOpenCV(benchmark::State& st, Kind kind, int channels, int sw, int sh,
 }
 #endif
 
-void kzvi8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeKzvi<Kzv8u>(st, k, c, sw, sh, dw, dh); }
-void kzvi32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeKzvi<Kzv32f>(st, k, c, sw, sh, dw, dh); }
-void init8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeInitKzvi<Kzv8u>(st, k, c, sw, sh, dw, dh); }
-void init32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeInitKzvi<Kzv32f>(st, k, c, sw, sh, dw, dh); }
+void kzvi8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeKzvi<Kzv8u>(st, k, c, sw, sh, dw, dh);
+}
+void kzvi32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeKzvi<Kzv32f>(st, k, c, sw, sh, dw, dh);
+}
+void init8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeInitKzvi<Kzv8u>(st, k, c, sw, sh, dw, dh);
+}
+void init32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeInitKzvi<Kzv32f>(st, k, c, sw, sh, dw, dh);
+}
 #if KZVB_HAVE_OPENCV
-void cv8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeOpenCV<Kzv8u>(st, k, c, sw, sh, dw, dh); }
-void cv32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) { resizeOpenCV<Kzv32f>(st, k, c, sw, sh, dw, dh); }
+void cv8u(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeOpenCV<Kzv8u>(st, k, c, sw, sh, dw, dh);
+}
+void cv32f(benchmark::State& st, Kind k, int c, int sw, int sh, int dw, int dh) {
+    resizeOpenCV<Kzv32f>(st, k, c, sw, sh, dw, dh);
+}
 #endif
 
-#define KZVB_RESIZE(op, kind, T, tl, C, sw, sh, dw, dh)                                                        \
-    BENCHMARK_CAPTURE(kzvi##T, op##_##tl##_##dw, kind, C, sw, sh, dw, dh)                              \
-        ->Name("resize_" #op "/" #tl "/" #sw "x" #sh "->" #dw "x" #dh "/kzvi");                              \
-    BENCHMARK_CAPTURE(init##T, init_##op##_##tl##_##dw, kind, C, sw, sh, dw, dh)                   \
-        ->Name("resize_init_" #op "/" #tl "/" #sw "x" #sh "->" #dw "x" #dh "/kzvi");                         \
+#define KZVB_RESIZE(op, kind, T, tl, C, sw, sh, dw, dh)                              \
+    BENCHMARK_CAPTURE(kzvi##T, op##_##tl##_##dw, kind, C, sw, sh, dw, dh)            \
+        ->Name("resize_" #op "/" #tl "/" #sw "x" #sh "->" #dw "x" #dh "/kzvi");      \
+    BENCHMARK_CAPTURE(init##T, init_##op##_##tl##_##dw, kind, C, sw, sh, dw, dh)     \
+        ->Name("resize_init_" #op "/" #tl "/" #sw "x" #sh "->" #dw "x" #dh "/kzvi"); \
     KZVB_RESIZE_PEER(op, kind, T, tl, C, sw, sh, dw, dh)
 
 #if KZVB_HAVE_OPENCV
-#define KZVB_RESIZE_PEER(op, kind, T, tl, C, sw, sh, dw, dh)                                                   \
-    BENCHMARK_CAPTURE(cv##T, cv_##op##_##tl##_##dw, kind, C, sw, sh, dw, dh)                       \
+#define KZVB_RESIZE_PEER(op, kind, T, tl, C, sw, sh, dw, dh)                 \
+    BENCHMARK_CAPTURE(cv##T, cv_##op##_##tl##_##dw, kind, C, sw, sh, dw, dh) \
         ->Name("resize_" #op "/" #tl "/" #sw "x" #sh "->" #dw "x" #dh "/opencv");
 #else
 #define KZVB_RESIZE_PEER(op, kind, T, tl, C, sw, sh, dw, dh)

@@ -29,8 +29,12 @@ namespace {
 
 constexpr int64_t kMaxExtentL = 0x1FFFFFF;
 
-inline uint64_t A32(uint64_t n) { return (n + 31) & ~uint64_t(31); }
-inline uint64_t A64(uint64_t n) { return (n + 63) & ~uint64_t(63); }
+inline uint64_t A32(uint64_t n) {
+    return (n + 31) & ~uint64_t(31);
+}
+inline uint64_t A64(uint64_t n) {
+    return (n + 63) & ~uint64_t(63);
+}
 
 int64_t gcd64(int64_t a, int64_t b) {
     while (b != 0) {
@@ -56,8 +60,12 @@ Extents extentsOf(S src, S dst) {
     return Extents{int64_t(src.width), int64_t(src.height), int64_t(dst.width), int64_t(dst.height)};
 }
 
-bool anyZero(const Extents& e) { return e.sw == 0 || e.sh == 0 || e.dw == 0 || e.dh == 0; }
-bool anyBelowOne(const Extents& e) { return e.sw < 1 || e.sh < 1 || e.dw < 1 || e.dh < 1; }
+bool anyZero(const Extents& e) {
+    return e.sw == 0 || e.sh == 0 || e.dw == 0 || e.dh == 0;
+}
+bool anyBelowOne(const Extents& e) {
+    return e.sw < 1 || e.sh < 1 || e.dw < 1 || e.dh < 1;
+}
 bool anyAboveL(const Extents& e) {
     return e.sw > kMaxExtentL || e.sh > kMaxExtentL || e.dw > kMaxExtentL || e.dh > kMaxExtentL;
 }
@@ -68,7 +76,9 @@ bool knownInterp(int32_t i) {
 }
 
 // Taps-per-side factor K of the antialiasing formulas.
-int aaK(int32_t interp) { return interp == kzvInterpLinear ? 2 : interp == kzvInterpCubic ? 4 : 6; }
+int aaK(int32_t interp) {
+    return interp == kzvInterpLinear ? 2 : interp == kzvInterpCubic ? 4 : 6;
+}
 
 uint64_t superTaps(int64_t src, int64_t dst) {
     const int64_t g = gcd64(src, dst);
@@ -95,26 +105,28 @@ void specSizes(const Extents& e, int32_t interp, bool aa, bool f64, uint64_t* sp
         return;
     }
     switch (interp) {
-    case kzvInterpNearest: *spec = 4 * (A32(Wd) + A32(Hd)) + 264; break;
-    case kzvInterpLinear:
-        if (f64)
-            *spec = A64(4 * A32(Wd)) + A64(8 * A32(Wd)) + A64(4 * A32(Hd)) + A64(8 * A32(Hd)) + 256;
-        else
-            *spec = 8 * (A32(Wd) + A32(Hd)) + 264;
-        break;
-    case kzvInterpCubic:
-        *spec = 4 * (A32(Wd) + A32(Hd)) + 4 * (A32(4 * Wd + 96) + A32(4 * Hd + 96)) + 264;
-        *init = 4 * (A32(Wd) + A32(Hd));
-        break;
-    case kzvInterpLanczos:
-        *spec = 4 * (A32(Wd) + A32(Hd)) + 4 * (A32(6 * Wd + 160) + A32(6 * Hd + 160)) + 264;
-        *init = 4 * (A32(Wd) + A32(Hd));
-        break;
-    default: {  // super
-        const uint64_t nx = superTaps(e.sw, e.dw), ny = superTaps(e.sh, e.dh);
-        *spec = 4 * (A32(nx) + nx + ny + A32(ny)) + 264;
-        break;
-    }
+        case kzvInterpNearest:
+            *spec = 4 * (A32(Wd) + A32(Hd)) + 264;
+            break;
+        case kzvInterpLinear:
+            if (f64)
+                *spec = A64(4 * A32(Wd)) + A64(8 * A32(Wd)) + A64(4 * A32(Hd)) + A64(8 * A32(Hd)) + 256;
+            else
+                *spec = 8 * (A32(Wd) + A32(Hd)) + 264;
+            break;
+        case kzvInterpCubic:
+            *spec = 4 * (A32(Wd) + A32(Hd)) + 4 * (A32(4 * Wd + 96) + A32(4 * Hd + 96)) + 264;
+            *init = 4 * (A32(Wd) + A32(Hd));
+            break;
+        case kzvInterpLanczos:
+            *spec = 4 * (A32(Wd) + A32(Hd)) + 4 * (A32(6 * Wd + 160) + A32(6 * Hd + 160)) + 264;
+            *init = 4 * (A32(Wd) + A32(Hd));
+            break;
+        default: {  // super
+            const uint64_t nx = superTaps(e.sw, e.dw), ny = superTaps(e.sh, e.dh);
+            *spec = 4 * (A32(nx) + nx + ny + A32(ny)) + 264;
+            break;
+        }
     }
     *spec += 64;
     if (*init) *init += 64;
@@ -127,17 +139,18 @@ KzvStatus finishGetSize(const Extents& e, int32_t interp, uint32_t aa, bool f64,
     if (interp == 0) return kzvStatusNotSupportedModeErr;
     if (!f64) {
         switch (interp) {
-        case kzvInterpLinear:
-            if (e.sw < 2 || e.sh < 2) return kzvStatusSizeErr;
-            break;
-        case kzvInterpCubic:
-        case kzvInterpLanczos:
-            if (e.sw < 4 || e.sh < 4) return kzvStatusSizeErr;
-            break;
-        case kzvInterpSuper:
-            if (e.sw < e.dw || e.sh < e.dh) return kzvStatusSizeErr;
-            break;
-        default: break;
+            case kzvInterpLinear:
+                if (e.sw < 2 || e.sh < 2) return kzvStatusSizeErr;
+                break;
+            case kzvInterpCubic:
+            case kzvInterpLanczos:
+                if (e.sw < 4 || e.sh < 4) return kzvStatusSizeErr;
+                break;
+            case kzvInterpSuper:
+                if (e.sw < e.dw || e.sh < e.dh) return kzvStatusSizeErr;
+                break;
+            default:
+                break;
         }
     } else if (aa == 0) {
         if (interp != kzvInterpLinear) return kzvStatusNotSupportedModeErr;
@@ -179,7 +192,9 @@ KzvStatus getSizeL(KzvImageSizeL src, KzvImageSizeL dst, int32_t kind, int32_t i
 // ---- Table builders --------------------------------------------------------------
 
 // Source coordinate of destination index i by the pixel-centre rule.
-inline double centre(int64_t i, double R) { return fma(double(i) + 0.5, R, -0.5); }
+inline double centre(int64_t i, double R) {
+    return fma(double(i) + 0.5, R, -0.5);
+}
 
 void setAxis(Axis& a, int64_t src, int64_t dst) {
     const int64_t g = gcd64(src, dst);
@@ -364,10 +379,15 @@ void layoutTables(ResizeHeader& h) {
     const uint64_t K = uint64_t(2 * h.rx);
     uint64_t rowBytes = 0;
     switch (h.interp) {
-    case kzvInterpLinear: rowBytes = h.coeffKind == kCoeffF64 ? 8 * Hd : 4 * Hd; break;
-    case kzvInterpCubic:
-    case kzvInterpLanczos: rowBytes = 4 * K * Hd; break;
-    default: break;
+        case kzvInterpLinear:
+            rowBytes = h.coeffKind == kCoeffF64 ? 8 * Hd : 4 * Hd;
+            break;
+        case kzvInterpCubic:
+        case kzvInterpLanczos:
+            rowBytes = 4 * K * Hd;
+            break;
+        default:
+            break;
     }
     h.v.coeffOff = uint32_t(off);
     off += A32(rowBytes);
@@ -443,7 +463,9 @@ KzvStatus commonInitChecks(const void* pSpec, S src, S dst, Extents* e) {
     return kzvStatusOk;
 }
 
-bool srcAtLeast(const Extents& e, int64_t n) { return e.sw >= n && e.sh >= n; }
+bool srcAtLeast(const Extents& e, int64_t n) {
+    return e.sw >= n && e.sh >= n;
+}
 
 // ---- Queries ---------------------------------------------------------------------
 
@@ -497,8 +519,10 @@ KzvStatus getSrcRoi(const KzvResizeSpec* pSpec, Rect roi, P* pOff, S* pSize, boo
         const int64_t s0 = tileOrigin(a, o);
         const int32_t* idx = reinterpret_cast<const int32_t*>(body + a.indexOff);
         // When enlarging, a short tile's last index can lie one before its
-        // origin: the extent is then 0 and the pixels come from the border.
-        const int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
+        // origin; the region still holds that origin pixel, which the tile
+        // reads, so a size query never reports an empty region.
+        int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
+        if (len < 1) len = 1;
         org[axis] = s0;
         ext[axis] = len;
     }
@@ -546,8 +570,7 @@ KzvStatus setMode(int32_t hint, KzvResizeSpec* pSpec) {
     if (id != kSpecResize && id != kSpecResizeL) return kzvStatusContextMatchErr;
     ResizeHeader* h = reinterpret_cast<ResizeHeader*>(body);
     if (hint == h->mode) return kzvStatusOk;
-    const bool filtered =
-        h->interp == kzvInterpLinear || h->interp == kzvInterpCubic || h->interp == kzvInterpLanczos;
+    const bool filtered = h->interp == kzvInterpLinear || h->interp == kzvInterpCubic || h->interp == kzvInterpLanczos;
     if (!filtered || h->antialias != 0 || h->coeffKind == kCoeffF64) return kzvStatusNotSupportedModeErr;
     if (hint == kModeFast && h->dataKind != kzvDataKind8u) return kzvStatusNotSupportedModeErr;
     h->dataKind = kzvDataKind8u;
@@ -595,8 +618,7 @@ KzvStatus kzviResizeGetSize_64f(KzvImageSize srcSize, KzvImageSize dstSize, KzvI
 KzvStatus kzviResizeGetSize_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, KzvDataKind dataKind,
                               KzvInterp interpolation, uint32_t antialiasing, intptr_t* pSpecSize,
                               intptr_t* pInitBufSize) {
-    return getSizeL(srcSize, dstSize, int32_t(dataKind), int32_t(interpolation), antialiasing, pSpecSize,
-                    pInitBufSize);
+    return getSizeL(srcSize, dstSize, int32_t(dataKind), int32_t(interpolation), antialiasing, pSpecSize, pInitBufSize);
 }
 
 // ---- Exports: initialisers -------------------------------------------------------
@@ -622,11 +644,11 @@ KzvStatus kzviResizeNearestInit_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, 
     return initNearest(e, dataKind, true, pSpec);
 }
 
-#define KZV_RESIZE_LINEAR_INIT(name, kind, fast)                                       \
-    KzvStatus name(KzvImageSize srcSize, KzvImageSize dstSize, KzvResizeSpec* pSpec) { \
-        Extents e;                                                                     \
-        if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;     \
-        if (!srcAtLeast(e, 2)) return kzvStatusSizeErr;                                \
+#define KZV_RESIZE_LINEAR_INIT(name, kind, fast)                                             \
+    KzvStatus name(KzvImageSize srcSize, KzvImageSize dstSize, KzvResizeSpec* pSpec) {       \
+        Extents e;                                                                           \
+        if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;           \
+        if (!srcAtLeast(e, 2)) return kzvStatusSizeErr;                                      \
         return initFiltered(e, kzvInterpLinear, 1, kind, fast, 0, 0, nullptr, false, pSpec); \
     }
 KZV_RESIZE_LINEAR_INIT(kzviResizeLinearInit_8u, kzvDataKind8u, true)
@@ -652,18 +674,17 @@ KzvStatus kzviResizeLinearInit_8u_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize
     if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;
     if (!srcAtLeast(e, 2)) return kzvStatusSizeErr;
     if (anyAboveL(e)) return kzvStatusSizeOverflowErr;
-    return initFiltered(e, kzvInterpLinear, 1, kzvDataKind8u, hint != kzvAlgHintAccurate, 0, 0, nullptr, true,
-                        pSpec);
+    return initFiltered(e, kzvInterpLinear, 1, kzvDataKind8u, hint != kzvAlgHintAccurate, 0, 0, nullptr, true, pSpec);
 }
 
-#define KZV_RESIZE_CUBIC_INIT(name, kind)                                                                   \
-    KzvStatus name(KzvImageSize srcSize, KzvImageSize dstSize, Kzv32f valueB, Kzv32f valueC,                \
-                   KzvResizeSpec* pSpec, Kzv8u* pInitBuf) {                                                 \
-        if (pInitBuf == nullptr) return kzvStatusNullPtrErr;                                                \
-        Extents e;                                                                                          \
-        if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;                          \
-        if (!srcAtLeast(e, 4)) return kzvStatusSizeErr;                                                     \
-        return initFiltered(e, kzvInterpCubic, 2, kind, false, valueB, valueC, pInitBuf, false, pSpec);     \
+#define KZV_RESIZE_CUBIC_INIT(name, kind)                                                                          \
+    KzvStatus name(KzvImageSize srcSize, KzvImageSize dstSize, Kzv32f valueB, Kzv32f valueC, KzvResizeSpec* pSpec, \
+                   Kzv8u* pInitBuf) {                                                                              \
+        if (pInitBuf == nullptr) return kzvStatusNullPtrErr;                                                       \
+        Extents e;                                                                                                 \
+        if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;                                 \
+        if (!srcAtLeast(e, 4)) return kzvStatusSizeErr;                                                            \
+        return initFiltered(e, kzvInterpCubic, 2, kind, false, valueB, valueC, pInitBuf, false, pSpec);            \
     }
 KZV_RESIZE_CUBIC_INIT(kzviResizeCubicInit_8u, kzvDataKind8u)
 KZV_RESIZE_CUBIC_INIT(kzviResizeCubicInit_16u, kzvDataKind16u)
@@ -710,20 +731,20 @@ KZV_RESIZE_LANCZOS_INIT(kzviResizeLanczosInit_16s, kzvDataKind16s)
 KZV_RESIZE_LANCZOS_INIT(kzviResizeLanczosInit_32f, kzvDataKind32f)
 #undef KZV_RESIZE_LANCZOS_INIT
 
-KzvStatus kzviResizeLanczosInit_8u_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, uint32_t numLobes,
-                                     KzvAlgHint hint, KzvResizeSpec* pSpec, Kzv8u* pInitBuf) {
+KzvStatus kzviResizeLanczosInit_8u_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, uint32_t numLobes, KzvAlgHint hint,
+                                     KzvResizeSpec* pSpec, Kzv8u* pInitBuf) {
     if (pInitBuf == nullptr) return kzvStatusNullPtrErr;
     Extents e;
     if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;
     if (numLobes != 2 && numLobes != 3) return kzvStatusNotSupportedModeErr;
     if (!srcAtLeast(e, 2 * int64_t(numLobes))) return kzvStatusSizeErr;
     if (anyAboveL(e)) return kzvStatusSizeOverflowErr;
-    return initFiltered(e, kzvInterpLanczos, int(numLobes), kzvDataKind8u, hint == kzvAlgHintFast, 0, 0, pInitBuf,
-                        true, pSpec);
+    return initFiltered(e, kzvInterpLanczos, int(numLobes), kzvDataKind8u, hint == kzvAlgHintFast, 0, 0, pInitBuf, true,
+                        pSpec);
 }
 
-KzvStatus kzviResizeLanczosInit_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, KzvDataKind dataKind,
-                                  uint32_t numLobes, KzvResizeSpec* pSpec, Kzv8u* pInitBuf) {
+KzvStatus kzviResizeLanczosInit_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, KzvDataKind dataKind, uint32_t numLobes,
+                                  KzvResizeSpec* pSpec, Kzv8u* pInitBuf) {
     if (pInitBuf == nullptr) return kzvStatusNullPtrErr;
     Extents e;
     if (KzvStatus s = commonInitChecks(pSpec, srcSize, dstSize, &e)) return s;
@@ -734,25 +755,27 @@ KzvStatus kzviResizeLanczosInit_L(KzvImageSizeL srcSize, KzvImageSizeL dstSize, 
     return initFiltered(e, kzvInterpLanczos, int(numLobes), dataKind, false, 0, 0, pInitBuf, true, pSpec);
 }
 
-KzvStatus kzviResizeSetMode(KzvAlgHint hint, KzvResizeSpec* pSpec) { return setMode(int32_t(hint), pSpec); }
+KzvStatus kzviResizeSetMode(KzvAlgHint hint, KzvResizeSpec* pSpec) {
+    return setMode(int32_t(hint), pSpec);
+}
 
 // ---- Exports: queries ------------------------------------------------------------
 
-#define KZV_RESIZE_QUERIES(t, f64)                                                                             \
-    KzvStatus kzviResizeGetBorderSize_##t(const KzvResizeSpec* pSpec, KzvBorderSize* pBorderSize) {             \
-        return getBorderSize(pSpec, pBorderSize, false, f64);                                                  \
-    }                                                                                                          \
-    KzvStatus kzviResizeGetSrcOffset_##t(const KzvResizeSpec* pSpec, KzvImagePoint dstOffset,                  \
-                                         KzvImagePoint* pSrcOffset) {                                          \
-        return getSrcOffset(pSpec, dstOffset, pSrcOffset, false);                                              \
-    }                                                                                                          \
+#define KZV_RESIZE_QUERIES(t, f64)                                                                                   \
+    KzvStatus kzviResizeGetBorderSize_##t(const KzvResizeSpec* pSpec, KzvBorderSize* pBorderSize) {                  \
+        return getBorderSize(pSpec, pBorderSize, false, f64);                                                        \
+    }                                                                                                                \
+    KzvStatus kzviResizeGetSrcOffset_##t(const KzvResizeSpec* pSpec, KzvImagePoint dstOffset,                        \
+                                         KzvImagePoint* pSrcOffset) {                                                \
+        return getSrcOffset(pSpec, dstOffset, pSrcOffset, false);                                                    \
+    }                                                                                                                \
     KzvStatus kzviResizeGetSrcRoi_##t(const KzvResizeSpec* pSpec, KzvImageRect dstRoi, KzvImagePoint* pSrcRoiOffset, \
-                                      KzvImageSize* pSrcRoiSize) {                                             \
-        return getSrcRoi(pSpec, dstRoi, pSrcRoiOffset, pSrcRoiSize, false);                                    \
-    }                                                                                                          \
-    KzvStatus kzviResizeGetBufferSize_##t(const KzvResizeSpec* pSpec, KzvImageSize dstSize, int32_t numChannels, \
-                                          int32_t* pBufSize) {                                                 \
-        return getBufferSize(pSpec, dstSize, numChannels, pBufSize, false);                                    \
+                                      KzvImageSize* pSrcRoiSize) {                                                   \
+        return getSrcRoi(pSpec, dstRoi, pSrcRoiOffset, pSrcRoiSize, false);                                          \
+    }                                                                                                                \
+    KzvStatus kzviResizeGetBufferSize_##t(const KzvResizeSpec* pSpec, KzvImageSize dstSize, int32_t numChannels,     \
+                                          int32_t* pBufSize) {                                                       \
+        return getBufferSize(pSpec, dstSize, numChannels, pBufSize, false);                                          \
     }
 KZV_RESIZE_QUERIES(8u, false)
 KZV_RESIZE_QUERIES(16u, false)
@@ -787,20 +810,20 @@ KzvStatus kzviResizeGetBufferSize_L(const KzvResizeSpec* pSpec, KzvImageSizeL ds
 #define KZV_ISL_S false
 #define KZV_ISL_L true
 
-#define RESIZE_NEAREST(name, fam, T, C, F)                                                                     \
-    KzvStatus name(const T* pSrc, KZV_STEP_##F srcStep, T* pDst, KZV_STEP_##F dstStep, KZV_POINT_##F dstOffset, \
-                   KZV_SIZE_##F dstSize, const KzvResizeSpec* pSpec, Kzv8u* pBuffer) {                         \
-        return applyNearest<T, C>(pSrc, srcStep, pDst, dstStep, int64_t(dstOffset.x), int64_t(dstOffset.y),     \
+#define RESIZE_NEAREST(name, fam, T, C, F)                                                                       \
+    KzvStatus name(const T* pSrc, KZV_STEP_##F srcStep, T* pDst, KZV_STEP_##F dstStep, KZV_POINT_##F dstOffset,  \
+                   KZV_SIZE_##F dstSize, const KzvResizeSpec* pSpec, Kzv8u* pBuffer) {                           \
+        return applyNearest<T, C>(pSrc, srcStep, pDst, dstStep, int64_t(dstOffset.x), int64_t(dstOffset.y),      \
                                   int64_t(dstSize.width), int64_t(dstSize.height), pSpec, pBuffer, KZV_ISL_##F); \
     }
-#define RESIZE_BORDERED(name, fam, T, C, F)                                                                    \
-    KzvStatus name(const T* pSrc, KZV_STEP_##F srcStep, T* pDst, KZV_STEP_##F dstStep, KZV_POINT_##F dstOffset, \
+#define RESIZE_BORDERED(name, fam, T, C, F)                                                                       \
+    KzvStatus name(const T* pSrc, KZV_STEP_##F srcStep, T* pDst, KZV_STEP_##F dstStep, KZV_POINT_##F dstOffset,   \
                    KZV_SIZE_##F dstSize, KzvBorderKind border, const T* pBorderValue, const KzvResizeSpec* pSpec, \
-                   Kzv8u* pBuffer) {                                                                           \
-        (void)pBorderValue;                                                                                    \
-        return applyFiltered<T, C>(kzvInterp##fam, pSrc, srcStep, pDst, dstStep, int64_t(dstOffset.x),         \
+                   Kzv8u* pBuffer) {                                                                              \
+        (void)pBorderValue;                                                                                       \
+        return applyFiltered<T, C>(kzvInterp##fam, pSrc, srcStep, pDst, dstStep, int64_t(dstOffset.x),            \
                                    int64_t(dstOffset.y), int64_t(dstSize.width), int64_t(dstSize.height), border, \
-                                   pSpec, pBuffer, KZV_ISL_##F);                                               \
+                                   pSpec, pBuffer, KZV_ISL_##F);                                                  \
     }
 #include "geometry/resize_exports.inc"
 #undef RESIZE_NEAREST

@@ -63,7 +63,9 @@ struct ResizeHeader {
 };
 static_assert(sizeof(ResizeHeader) <= kHeaderBytes, "resize header too large");
 
-inline int32_t interpolationReach(int32_t interp, int32_t r) { return interp == kzvInterpNearest ? 0 : r; }
+inline int32_t interpolationReach(int32_t interp, int32_t r) {
+    return interp == kzvInterpNearest ? 0 : r;
+}
 
 // Source origin of a tile starting at destination offset d on an axis.
 inline int64_t tileOrigin(const Axis& a, int64_t d) {
@@ -112,13 +114,13 @@ struct Tile {
     ptrdiff_t ox, oy, w, h;  // trimmed tile
     ptrdiff_t sx0, sy0;      // its source origin
     ptrdiff_t srcW, srcH, dstW;
-    const int32_t* xi;  // column indices relative to sx0 (w entries)
-    const int32_t* yi;  // row indices relative to sy0 (h entries)
+    const int32_t* xi;     // column indices relative to sx0 (w entries)
+    const int32_t* yi;     // row indices relative to sy0 (h entries)
     ptrdiff_t L, R, T, B;  // edge columns / rows of the tile
     BorderSides sides;
-    int r;                       // half-width (both axes)
-    const uint8_t* rowCoef;      // records of the tile's first row
-    const uint8_t* colCoef;      // planes, column ox of plane 0
+    int r;                   // half-width (both axes)
+    const uint8_t* rowCoef;  // records of the tile's first row
+    const uint8_t* colCoef;  // planes, column ox of plane 0
 };
 
 inline ptrdiff_t mapCol(const Tile& t, ptrdiff_t rel) {
@@ -220,7 +222,9 @@ void vpassFloatScalar(const F* const* rows, bool linear, const F* v, int K, ptrd
 
 // ---- Edge pixels of the 8u fast linear tables ----------------------------------------
 
-inline int32_t roundQ14(int32_t H) { return (H + 8192 + ((H >> 14) & 1)) >> 14; }
+inline int32_t roundQ14(int32_t H) {
+    return (H + 8192 + ((H >> 14) & 1)) >> 14;
+}
 
 template <int C>
 void edgeLinearQ14(const Tile& t, ptrdiff_t r, ptrdiff_t c0, ptrdiff_t c1) {
@@ -272,8 +276,8 @@ void filterRow(const Tile& t, bool linear, const T* srow, ptrdiff_t c0, ptrdiff_
 }
 
 template <class T, int C, int32_t Kind>
-void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows, ptrdiff_t n0, ptrdiff_t n1,
-                T* dst, bool stream) {
+void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows, ptrdiff_t n0, ptrdiff_t n1, T* dst,
+                bool stream) {
     const int K = 2 * t.r;
     if constexpr (Kind == kCoeffQ14) {
         int32_t v[6] = {};
@@ -342,9 +346,12 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes, 
 
 template <class T>
 inline bool coeffKindAccepted(int32_t kind) {
-    if constexpr (std::is_same_v<T, double>) return kind == kCoeffF64;
-    else if constexpr (std::is_same_v<T, uint8_t>) return kind != kCoeffF64;
-    else return kind != kCoeffQ14 && kind != kCoeffF64;
+    if constexpr (std::is_same_v<T, double>)
+        return kind == kCoeffF64;
+    else if constexpr (std::is_same_v<T, uint8_t>)
+        return kind != kCoeffF64;
+    else
+        return kind != kCoeffQ14 && kind != kCoeffF64;
 }
 
 // Checks shared by the apply functions after the border and null tests:
@@ -373,8 +380,8 @@ inline void rebase(const int32_t* idx, int64_t first, int64_t n, int64_t origin,
 }
 
 template <class T, int C>
-KzvStatus applyNearest(const T* pSrc, ptrdiff_t srcStep, T* pDst, ptrdiff_t dstStep, int64_t ox, int64_t oy,
-                       int64_t tw, int64_t th, const KzvResizeSpec* pSpec, uint8_t* pBuffer, bool formL) {
+KzvStatus applyNearest(const T* pSrc, ptrdiff_t srcStep, T* pDst, ptrdiff_t dstStep, int64_t ox, int64_t oy, int64_t tw,
+                       int64_t th, const KzvResizeSpec* pSpec, uint8_t* pBuffer, bool formL) {
     if (anyNull(pSrc, pDst, pSpec, pBuffer)) return kzvStatusNullPtrErr;
     const ResizeHeader* h = nullptr;
     if (KzvStatus s = applyChecks<T>(kzvInterpNearest, srcStep, dstStep, ox, oy, tw, th, pSpec, formL, &h)) return s;
@@ -445,7 +452,7 @@ KzvStatus applyFiltered(int32_t interp, const T* pSrc, ptrdiff_t srcStep, T* pDs
     const bool linear = interp == kzvInterpLinear;
     const int32_t kind = h->coeffKind;
     const size_t colBytes = kind == kCoeffQ14 ? 4 : kind == kCoeffF64 ? 8 : 4;
-    const size_t rowBytes = kind == kCoeffQ14 ? (linear ? 2 : size_t(2 * K))
+    const size_t rowBytes = kind == kCoeffQ14   ? (linear ? 2 : size_t(2 * K))
                             : kind == kCoeffF64 ? 8
                                                 : (linear ? 4 : size_t(4 * K));
     t.rowCoef = body + h->v.coeffOff + rowBytes * size_t(oy);
