@@ -233,10 +233,10 @@ inline int64_t hsum64(__m256i v) {
     return l[0] + l[1];
 }
 
-// Sum of bytes (or absolute differences) per channel, exact in 64-bit
-// lanes. C1: four vectors per step; C3: three vectors (96 bytes, a whole
-// number of pixels), the third channel as the total minus the other two;
-// C4: one vector, three masked sums and the total. Tail: scalar functor.
+// Sum of bytes (or absolute differences) per channel, exact. C1: four
+// vectors per step into 64-bit lanes; C3: three vectors (96 bytes, a whole
+// number of pixels) into 16-bit lanes per byte position; C4: one vector,
+// three masked sums and the total. Tail: scalar functor.
 template <class Op, int CH>
 inline void sadRow8u(const uint8_t* a, const uint8_t* b, ptrdiff_t n, int64_t* tot) {
     const Op op;
@@ -254,24 +254,31 @@ inline void sadRow8u(const uint8_t* a, const uint8_t* b, ptrdiff_t n, int64_t* t
             s0 = _mm256_add_epi64(s0, op.sadC1(simd::loadu(a + i), Op::kPair ? simd::loadu(b + i) : zero));
         tot[0] += hsum64(_mm256_add_epi64(_mm256_add_epi64(s0, s1), _mm256_add_epi64(s2, s3)));
     } else if constexpr (CH == 3) {
-        if (n >= 96) {
-            __m256i m[3][2];
-            for (int g = 0; g < 3; ++g)
-                for (int c = 0; c < 2; ++c) m[g][c] = channelMask8u<3>(g, c);
-            __m256i all = zero, c0 = zero, c1 = zero;
-            for (; i + 96 <= n; i += 96) {
+        // Blocks of at most 256 steps of 96 bytes (a whole number of pixels):
+        // acc[2g] / acc[2g + 1] sum the low / high unpacked bytes of vector g
+        // in 16-bit lanes (at most 256 x 255), then move into the channel
+        // totals by byte position.
+        while (i + 96 <= n) {
+            const ptrdiff_t left = (n - i) / 96;
+            const ptrdiff_t end = i + 96 * (left < 256 ? left : 256);
+            __m256i acc[6];
+            for (int q = 0; q < 6; ++q) acc[q] = zero;
+            for (; i < end; i += 96) {
                 for (int g = 0; g < 3; ++g) {
                     const __m256i v =
                         op(simd::loadu(a + i + 32 * g), Op::kPair ? simd::loadu(b + i + 32 * g) : zero);
-                    all = _mm256_add_epi64(all, _mm256_sad_epu8(v, zero));
-                    c0 = _mm256_add_epi64(c0, _mm256_sad_epu8(_mm256_and_si256(v, m[g][0]), zero));
-                    c1 = _mm256_add_epi64(c1, _mm256_sad_epu8(_mm256_and_si256(v, m[g][1]), zero));
+                    acc[2 * g] = _mm256_add_epi16(acc[2 * g], _mm256_unpacklo_epi8(v, zero));
+                    acc[2 * g + 1] = _mm256_add_epi16(acc[2 * g + 1], _mm256_unpackhi_epi8(v, zero));
                 }
             }
-            const int64_t s0 = hsum64(c0), s1 = hsum64(c1);
-            tot[0] += s0;
-            tot[1] += s1;
-            tot[2] += hsum64(all) - s0 - s1;
+            alignas(32) uint16_t l[6][16];
+            for (int q = 0; q < 6; ++q) _mm256_store_si256(reinterpret_cast<__m256i*>(l[q]), acc[q]);
+            for (int q = 0; q < 6; ++q)
+                for (int j = 0; j < 16; ++j) {
+                    // unpacklo takes bytes 0-7 and 16-23, unpackhi 8-15 and 24-31.
+                    const int byte = (j < 8 ? j : j + 8) + ((q & 1) ? 8 : 0);
+                    tot[(32 * (q >> 1) + byte) % 3] += l[q][j];
+                }
         }
     } else {
         static_assert(CH == 4, "8u sums take 1, 3 or 4 channels");
@@ -432,7 +439,9 @@ inline __m256d u32ToPd(__m128i v) {
 inline __m256d load4d(const uint32_t* p) { return u32ToPd(simd::loadu128(p)); }
 template <int CH>
 struct DoubleLanes {
-    static constexpr int K = CH == 3 ? 6 : 4;  // vectors of 4 doubles per step
+    // Vectors of 4 doubles per step: eight independent fused chains cover
+    // the latency of the multiply-add (C3: six, a whole number of pixels).
+    static constexpr int K = CH == 3 ? 6 : 8;
     __m256d acc[K];
     DoubleLanes() {
         for (int k = 0; k < K; ++k) acc[k] = _mm256_setzero_pd();
@@ -489,9 +498,22 @@ inline void doubleRow(const T* a, const T* b, ptrdiff_t n, DoubleLanes<CH>& st) 
     const Op op;
     const __m256d zero = _mm256_setzero_pd();
     ptrdiff_t i = 0;
-    for (; i + S <= n; i += S)
-        for (int k = 0; k < K; ++k)
-            st.acc[k] = op(load4d(a + i + 4 * k), Op::kPair ? load4d(b + i + 4 * k) : zero, st.acc[k]);
+    if constexpr (std::is_same_v<T, float>) {
+        // Eight floats per load, both halves widened in registers.
+        for (; i + S <= n; i += S)
+            for (int k = 0; k < K; k += 2) {
+                const __m256 va = _mm256_loadu_ps(a + i + 4 * k);
+                const __m256 vb = Op::kPair ? _mm256_loadu_ps(b + i + 4 * k) : va;
+                st.acc[k] = op(_mm256_cvtps_pd(_mm256_castps256_ps128(va)),
+                               Op::kPair ? _mm256_cvtps_pd(_mm256_castps256_ps128(vb)) : zero, st.acc[k]);
+                st.acc[k + 1] = op(_mm256_cvtps_pd(_mm256_extractf128_ps(va, 1)),
+                                   Op::kPair ? _mm256_cvtps_pd(_mm256_extractf128_ps(vb, 1)) : zero, st.acc[k + 1]);
+            }
+    } else {
+        for (; i + S <= n; i += S)
+            for (int k = 0; k < K; ++k)
+                st.acc[k] = op(load4d(a + i + 4 * k), Op::kPair ? load4d(b + i + 4 * k) : zero, st.acc[k]);
+    }
     if (i < n) {
         T ta[S] = {}, tb[S] = {};
         memcpy(ta, a + i, size_t(n - i) * sizeof(T));

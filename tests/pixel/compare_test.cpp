@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "kzvt.h"
+#include "pixel/compare_hist.h"
 
 namespace {
 
@@ -385,6 +386,38 @@ int otsuRef(const std::vector<double>& h) {
         }
     }
     return cand;
+}
+
+// The pair-table histogram against a plain count: images past one table
+// chunk (65535 pairs) on contiguous and padded rows, odd widths (a row's
+// last pixel counted alone), a constant image (one entry reaching 65535 at
+// each chunk's end), two alternating values (pairs in one entry, singles in
+// its transpose) and random bytes.
+TEST(Otsu, HistogramCountsEveryPixel) {
+    kzvt::forEachSeed([](uint64_t seed) {
+        Rng rng(seed);
+        const struct {
+            int w, h;
+        } sizes[] = {{1, 1}, {7, 3}, {511, 300}, {1024, 300}, {131071, 2}, {3, 50000}};
+        for (const auto& sz : sizes)
+            for (int kind = 0; kind < 3; ++kind) {
+                kzvt::Layout l = kzvt::randomLayout(rng, sz.w, sz.h, 1, 1, false);
+                if (rng.chance(0.5)) l.extraStep = 0;  // contiguous rows: one run
+                GuardedImage img(l);
+                const int a = rng.uniform(0, 255), b = rng.uniform(0, 255);
+                img.fillBytes([&](int x, int y) -> uint8_t {
+                    if (kind == 0) return uint8_t(a);
+                    if (kind == 1) return uint8_t(((x + y) & 1) ? a : b);
+                    return uint8_t(rng.bits());
+                });
+                std::vector<uint64_t> want(256, 0);
+                for (uint8_t v : img.packed()) ++want[v];
+                std::vector<uint64_t> got(256, 7);
+                kzv::pix::histogram8u(img.data(), img.step(), {sz.w, sz.h}, got.data());
+                ASSERT_EQ(got, want) << sz.w << "x" << sz.h << " step " << img.step() << " kind " << kind;
+                ASSERT_TRUE(img.unchanged());
+            }
+    });
 }
 
 TEST(Otsu, ConstantTwoPopulationsAndRandomHistograms) {

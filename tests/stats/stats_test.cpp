@@ -470,6 +470,42 @@ TEST(Stats, LargeAreasStayExact) {
     }
 }
 
+// Three-channel 8u sums gather 16-bit lane sums per byte position over
+// blocks of 256 steps: rows long enough to close blocks mid-row (padded)
+// or in the merged run (contiguous), with channel 0 at 255 so its lanes
+// reach their largest sums, and the other channels distinct so a byte
+// credited to the wrong channel shows.
+TEST(Stats, ThreeChannel8uSumsOverLongRows) {
+    const struct {
+        int w, h, pad;
+    } cases[] = {{9001, 3, 5}, {8192, 2, 0}, {1366, 40, 0}, {1366, 40, 7}, {33, 5, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + "x" + std::to_string(c.h) + " pad " + std::to_string(c.pad));
+        const int step = c.w * 3 + c.pad;
+        std::vector<uint8_t> a(size_t(step) * c.h), b(a.size());
+        uint32_t s = 99;
+        int64_t sum[3] = {}, diff[3] = {};
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w * 3; ++x) {
+                s = s * 1664525u + 1013904223u;
+                const int ch = x % 3;
+                const size_t i = size_t(y) * step + x;
+                a[i] = ch == 0 ? 255 : ch == 1 ? uint8_t(s >> 24) : uint8_t((s >> 16) & 0x3F);
+                b[i] = ch == 0 ? 0 : uint8_t(s >> 8);
+                sum[ch] += a[i];
+                diff[ch] += a[i] > b[i] ? a[i] - b[i] : b[i] - a[i];
+            }
+        double r[4] = {0, 0, 0, -1};
+        ASSERT_EQ(kzviSum_8u_C3R(a.data(), step, {c.w, c.h}, r), kzvStatusOk);
+        for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(r[ch], double(sum[ch])) << "Sum channel " << ch;
+        ASSERT_EQ(kzviNorm_L1_8u_C3R(a.data(), step, {c.w, c.h}, r), kzvStatusOk);
+        for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(r[ch], double(sum[ch])) << "Norm_L1 channel " << ch;
+        ASSERT_EQ(kzviNormDiff_L1_8u_C3R(a.data(), step, b.data(), step, {c.w, c.h}, r), kzvStatusOk);
+        for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(r[ch], double(diff[ch])) << "NormDiff_L1 channel " << ch;
+        EXPECT_EQ(r[3], -1.0);
+    }
+}
+
 TEST(Stats, DocumentedEdgeCases) {
     double r[4];
     const Kzv16s m = -32768;
