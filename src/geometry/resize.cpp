@@ -519,9 +519,11 @@ KzvStatus getSrcRoi(const KzvResizeSpec* pSpec, Rect roi, P* pOff, S* pSize, boo
         const int64_t s0 = tileOrigin(a, o);
         const int32_t* idx = reinterpret_cast<const int32_t*>(body + a.indexOff);
         // When enlarging, a short tile's last index can lie one before its
-        // origin: the extent is then 0 and the border pixels of
-        // GetBorderSize cover what the tile reads.
-        const int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
+        // origin. The region still holds the origin pixel: a reflected edge
+        // tap reads it (column -1 reads column 1, which only the region's
+        // origin pixel plus the right border reaches), so it is never empty.
+        int64_t len = (o + n == a.dst) ? a.src - s0 : int64_t(idx[o + n - 1]) - s0 + 1;
+        if (len < 1) len = 1;
         org[axis] = s0;
         ext[axis] = len;
     }
