@@ -1034,10 +1034,12 @@ void runRestrictedTile(const ApplyRow& row, Rng& rng) {
         // the tile's last pixel, or to the source end for a tile that ends
         // at the destination end.
         const int ox = int(std::floor(tx * reducedRatio(sw, dw))), oy = int(std::floor(ty * reducedRatio(sh, dh)));
-        // A narrow tile of an enlargement can end at an index one before its
-        // origin: a zero extent, whose pixel the border below still covers.
-        const int rw = tx + tw == dw ? sw - ox : ax.idx[tx + tw - 1] - ox + 1;
-        const int rh = ty + th == dh ? sh - oy : ay.idx[ty + th - 1] - oy + 1;
+        // At least one pixel: a narrow tile of an enlargement can end at an
+        // index one before its origin, and under reflect its outside tap
+        // reads the pixel after the origin, which only origin plus border
+        // reaches.
+        const int rw = std::max(1, tx + tw == dw ? sw - ox : ax.idx[tx + tw - 1] - ox + 1);
+        const int rh = std::max(1, ty + th == dh ? sh - oy : ay.idx[ty + th - 1] - oy + 1);
         ASSERT_TRUE(roi[0] == ox && roi[1] == oy && roi[2] == rw && roi[3] == rh)
             << tile << ": source ROI " << roi[0] << "," << roi[1] << " " << roi[2] << "x" << roi[3] << ", want " << ox
             << "," << oy << " " << rw << "x" << rh;
