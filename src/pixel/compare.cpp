@@ -384,73 +384,45 @@ KzvStatus otsu(const uint8_t* s, int32_t ss, KzvImageSize sz, uint8_t* out) {
 
 }  // namespace
 
-// 256-bin histogram of a region from pixel pairs: one 16-bit increment in a
-// 256 x 256 table indexed by two neighbouring pixels (first pixel the
-// column, second the row) counts both, halving the memory increments of a
-// per-pixel table. A chunk of at most 65535 pairs keeps every entry and
-// every row and column total of the table within 16 bits; after each chunk
-// the column totals (first pixels) and row totals (second pixels) are added
-// to h and the table is cleared. A row's odd last pixel is counted in h.
+// 256-bin histogram of a region, four interleaved tables to break the
+// increment dependency; counts kept in 64 bits across rows. (A table indexed
+// by pixel pairs halves the increments but needs 128 KiB of stack, too much
+// for a library call that may run on a small worker-thread stack.)
 void histogram8u(const uint8_t* s, ptrdiff_t ss, KzvImageSize sz, uint64_t* h) {
-    constexpr uint32_t kChunkPairs = 65535;
-    alignas(32) uint16_t table[256 * 256];
-    memset(table, 0, sizeof table);
+    uint32_t t[4][256];
+    memset(t, 0, sizeof t);
+    uint64_t pending = 0;
     for (int i = 0; i < 256; ++i) h[i] = 0;
-    uint32_t inTable = 0;
     auto flush = [&] {
-        const __m256i zero = _mm256_setzero_si256();
-        __m256i col[16];
-        for (int q = 0; q < 16; ++q) col[q] = zero;
-        for (int hi = 0; hi < 256; ++hi) {
-            uint16_t* row = table + hi * 256;
-            __m256i rs = zero;
-            for (int q = 0; q < 16; ++q) {
-                const __m256i v = _mm256_load_si256(reinterpret_cast<const __m256i*>(row + 16 * q));
-                col[q] = _mm256_add_epi16(col[q], v);
-                rs = _mm256_add_epi16(rs, v);
-                _mm256_store_si256(reinterpret_cast<__m256i*>(row + 16 * q), zero);
-            }
-            // Partial sums never exceed the chunk's pair count: no wrap.
-            __m128i x = _mm_add_epi16(_mm256_castsi256_si128(rs), _mm256_extracti128_si256(rs, 1));
-            x = _mm_add_epi16(x, _mm_srli_si128(x, 8));
-            x = _mm_add_epi16(x, _mm_srli_si128(x, 4));
-            x = _mm_add_epi16(x, _mm_srli_si128(x, 2));
-            h[hi] += uint64_t(_mm_cvtsi128_si32(x) & 0xFFFF);
+        for (int i = 0; i < 256; ++i) {
+            h[i] += uint64_t(t[0][i]) + t[1][i] + t[2][i] + t[3][i];
+            t[0][i] = t[1][i] = t[2][i] = t[3][i] = 0;
         }
-        alignas(32) uint16_t l[16];
-        for (int q = 0; q < 16; ++q) {
-            _mm256_store_si256(reinterpret_cast<__m256i*>(l), col[q]);
-            for (int j = 0; j < 16; ++j) h[16 * q + j] += l[j];
-        }
-        inTable = 0;
+        pending = 0;
     };
     const ptrdiff_t w = sz.width;
-    const bool merged = contiguous(w, sz.height, ss);
+    const bool merged = contiguous(w, sz.height, ss) && int64_t(w) * sz.height <= 0x3FFFFFFF;
     const ptrdiff_t rows = merged ? 1 : sz.height;
     const ptrdiff_t len = merged ? w * sz.height : w;
     for (ptrdiff_t y = 0; y < rows; ++y) {
+        if (pending + uint64_t(len) > 0xFFFFFFFFull) flush();
         const uint8_t* r = rowAt(s, ss, y);
         ptrdiff_t x = 0;
-        while (len - x >= 2) {
-            const ptrdiff_t pairs = (len - x) / 2;
-            const ptrdiff_t room = ptrdiff_t(kChunkPairs - inTable);
-            const ptrdiff_t take = pairs < room ? pairs : room;
-            const uint8_t* p = r + x;
-            ptrdiff_t k = 0;
-            for (; k + 4 <= take; k += 4) {
-                ++table[p[2 * k] | (p[2 * k + 1] << 8)];
-                ++table[p[2 * k + 2] | (p[2 * k + 3] << 8)];
-                ++table[p[2 * k + 4] | (p[2 * k + 5] << 8)];
-                ++table[p[2 * k + 6] | (p[2 * k + 7] << 8)];
+        for (; x + 16 <= len; x += 16) {
+            uint64_t a, b;
+            memcpy(&a, r + x, 8);
+            memcpy(&b, r + x + 8, 8);
+            for (int k = 0; k < 8; k += 2) {
+                ++t[0][(a >> (8 * k)) & 0xFF];
+                ++t[1][(a >> (8 * k + 8)) & 0xFF];
+                ++t[2][(b >> (8 * k)) & 0xFF];
+                ++t[3][(b >> (8 * k + 8)) & 0xFF];
             }
-            for (; k < take; ++k) ++table[p[2 * k] | (p[2 * k + 1] << 8)];
-            x += 2 * take;
-            inTable += uint32_t(take);
-            if (inTable == kChunkPairs) flush();
         }
-        if (x < len) ++h[r[x]];
+        for (; x < len; ++x) ++t[0][r[x]];
+        pending += uint64_t(len);
     }
-    if (inTable > 0) flush();
+    flush();
 }
 
 }  // namespace kzv::pix
