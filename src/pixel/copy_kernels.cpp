@@ -227,6 +227,10 @@ void copyBlock(const uint8_t* s, uint8_t* d, size_t n, int64_t cacheBytes) {
     copyRowUnaligned(s, d, n);
 }
 
+void copyRowLibc(const uint8_t* s, uint8_t* d, size_t n) {
+    if (s != d) memcpy(d, s, n);
+}
+
 CopyPath copyPath(const uint8_t* s, ptrdiff_t srcStep, const uint8_t* d, ptrdiff_t dstStep, size_t rowBytes,
                   size_t height, int64_t cacheBytes) {
     const uint64_t total = uint64_t(rowBytes) * uint64_t(height);
@@ -257,6 +261,12 @@ void copyRowsBy(CopyPath path, const uint8_t* s, ptrdiff_t srcStep, uint8_t* d, 
     case CopyPath::Stream: row = copyRowStream; break;
     case CopyPath::StreamAligned: row = copyRowStreamAligned; break;
     }
+    // Cached rows of a few hundred bytes and more go to the C library's
+    // copy, which picks the widest moves the processor has at run time and
+    // copes with 4 KiB aliasing itself; it beats our 32-byte loops on such rows.
+    if ((path == CopyPath::CachedAlias || path == CopyPath::CachedAligned || path == CopyPath::CachedUnaligned) &&
+        rowBytes >= kLibcRowBytes)
+        row = copyRowLibc;
     for (size_t y = 0; y < height; ++y)
         row(s + srcStep * ptrdiff_t(y), d + dstStep * ptrdiff_t(y), rowBytes);
     if (path == CopyPath::Stream || path == CopyPath::StreamAligned) streamFence();

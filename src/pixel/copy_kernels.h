@@ -45,6 +45,9 @@ void copyRowSmall(const uint8_t* s, uint8_t* d, size_t n);
 void copyRowUnaligned(const uint8_t* s, uint8_t* d, size_t n);
 void copyRowAligned(const uint8_t* s, uint8_t* d, size_t n);
 void copyRowAlias(const uint8_t* s, uint8_t* d, size_t n);
+// The C library's memcpy (rows that are not the same memory).
+void copyRowLibc(const uint8_t* s, uint8_t* d, size_t n);
+constexpr size_t kLibcRowBytes = 256;  // cached rows this long and longer use it
 // Non-temporal stores, no fence. Any n (short rows fall back to plain
 // stores). Aligned: d 64-byte aligned and n a multiple of 32.
 void copyRowStream(const uint8_t* s, uint8_t* d, size_t n);
