@@ -121,7 +121,73 @@ struct Tile {
     int r;                   // half-width (both axes)
     const uint8_t* rowCoef;  // records of the tile's first row
     const uint8_t* colCoef;  // planes, column ox of plane 0
+    // Periodic columns: when xi[c + 8] - xi[c] is the same for every group of
+    // 8 inner columns starting at L (a ratio with a short period, such as
+    // 2/1, 3/2 or 4/1), each group's taps sit at the same offsets from its
+    // first tap, and the one-channel passes read them from one or two
+    // contiguous windows with fixed shuffles instead of one load per column.
+    // span = 0 when the columns are not periodic (or the group is too wide).
+    int span;                        // window in samples from the group's first tap
+    alignas(32) int32_t perLo[3][8];  // 8u: pshufb bytes per tap pair; 32f: lane index
+    alignas(32) int32_t perHi[3][8];  // 8u: bytes from the second window; 32f: blend selects
 };
+
+// Offsets of each column's first tap from the first tap of its group of 8
+// inner columns, when every group starting at L shares them; false otherwise.
+inline bool periodicOffsets(const Tile& t, int32_t off[8]) {
+    const ptrdiff_t a = t.L, e = t.w - t.R;
+    if (e - a < 16) return false;
+    const int32_t step = t.xi[a + 8] - t.xi[a];
+    for (ptrdiff_t c = a; c + 8 < e; ++c)
+        if (t.xi[c + 8] - t.xi[c] != step) return false;
+    for (int j = 0; j < 8; ++j) off[j] = t.xi[a + j] - t.xi[a];
+    return true;
+}
+
+// 8u one channel, K taps: window of o7 + K bytes, at most 32. Per tap pair j
+// and column k the dword holds the shuffle bytes (tap 2j, zero, tap 2j+1,
+// zero); bytes 0..15 come from the first window (perLo), the others from a
+// second 16-byte window ending at the span's last byte (perHi).
+inline void setPeriodicQ14C1(Tile& t) {
+    int32_t off[8];
+    t.span = 0;
+    if (!periodicOffsets(t, off)) return;
+    const int K = 2 * t.r;
+    const int span = off[7] + K;
+    if (span > 32) return;
+    for (int j = 0; j < K / 2; ++j)
+        for (int k = 0; k < 8; ++k) {
+            uint32_t lo = 0, hi = 0;
+            for (int b = 0; b < 2; ++b) {
+                const int i = off[k] + 2 * j + b;
+                const uint32_t l = i < 16 ? uint32_t(i) : 0x80u, h = i < 16 ? 0x80u : uint32_t(i - (span - 16));
+                lo |= (l | 0x8000u) << (16 * b);
+                hi |= (h | 0x8000u) << (16 * b);
+            }
+            t.perLo[j][k] = int32_t(lo);
+            t.perHi[j][k] = int32_t(hi);
+        }
+    t.span = span;
+}
+
+// 32f one channel, linear: window of o7 + 2 floats, at most 16. Lane index of
+// each tap in its window (perLo[0] the first tap, perLo[1] the second) and
+// all-ones in perHi where the tap lies in the second window, which ends at
+// the span's last float.
+inline void setPeriodicF32Linear(Tile& t) {
+    int32_t off[8];
+    t.span = 0;
+    if (!periodicOffsets(t, off)) return;
+    const int span = off[7] + 2;
+    if (span > 16) return;
+    for (int j = 0; j < 2; ++j)
+        for (int k = 0; k < 8; ++k) {
+            const int i = off[k] + j;
+            t.perLo[j][k] = i < 8 ? i : i - (span - 8);
+            t.perHi[j][k] = i < 8 ? 0 : -1;
+        }
+    t.span = span;
+}
 
 inline ptrdiff_t mapCol(const Tile& t, ptrdiff_t rel) {
     return mapRel(rel, t.sx0, t.srcW, t.sides.left, t.sides.right);
@@ -451,6 +517,7 @@ KzvStatus applyFiltered(int32_t interp, const T* pSrc, ptrdiff_t srcStep, T* pDs
     const int K = 2 * t.r;
     const bool linear = interp == kzvInterpLinear;
     const int32_t kind = h->coeffKind;
+    t.span = 0;
     const size_t colBytes = kind == kCoeffQ14 ? 4 : kind == kCoeffF64 ? 8 : 4;
     const size_t rowBytes = kind == kCoeffQ14   ? (linear ? 2 : size_t(2 * K))
                             : kind == kCoeffF64 ? 8
@@ -468,6 +535,10 @@ KzvStatus applyFiltered(int32_t interp, const T* pSrc, ptrdiff_t srcStep, T* pDs
     rebase(reinterpret_cast<const int32_t*>(body + h->v.indexOff), oy, hh, t.sy0, yi);
     t.xi = xi;
     t.yi = yi;
+    if constexpr (C == 1) {
+        if (kind == kCoeffQ14 && std::is_same_v<T, uint8_t>) setPeriodicQ14C1(t);
+        else if (kind == kCoeffF32 && linear && std::is_same_v<T, float>) setPeriodicF32Linear(t);
+    }
     const size_t sampleBytes = kind == kCoeffF64 ? 8 : 4;
     const ptrdiff_t slot = ptrdiff_t((sampleBytes * size_t(C) * size_t(w) + 31) & ~size_t(31));
 

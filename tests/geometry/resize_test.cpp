@@ -750,9 +750,18 @@ int minSource(int interp, int lobes) {
 
 // One axis: enlargement, reduction, a 1-pixel destination, the minimum
 // source, equal lengths or anything; now and then wide enough for several
-// vectors.
+// vectors. Wide axes also take exact small ratios (2:1, 3:2, 1:4, ...), whose
+// column taps repeat every few pixels: the one-channel kernels read those
+// from contiguous windows.
 void pickAxis(Rng& rng, int minS, bool wide, int& s, int& d) {
     const int span = wide ? 120 : 30;
+    if (wide && rng.chance(0.5)) {
+        static const int ratios[][2] = {{2, 1}, {3, 1}, {4, 1}, {3, 2}, {5, 4}, {1, 2}, {2, 3}, {1, 4}, {4, 3}, {5, 2}};
+        const auto& q = ratios[rng.uniform(0, 9)];
+        const int n = rng.uniform(std::max(1, (minS + q[0] - 1) / q[0]) + 40 / (q[0] + q[1]), 160 / (q[0] + q[1]));
+        s = q[0] * n, d = q[1] * n;
+        return;
+    }
     switch (rng.uniform(0, 5)) {
         case 0: s = rng.uniform(minS, minS + 12), d = s + rng.uniform(1, 3 * s); break;
         case 1: d = rng.uniform(1, span / 2), s = std::max(minS, d + rng.uniform(1, 3 * d + 8)); break;
