@@ -130,6 +130,8 @@ struct Tile {
     int span;                        // window in samples from the group's first tap
     alignas(32) int32_t perLo[3][8];  // 8u: pshufb bytes per tap pair; 32f: lane index
     alignas(32) int32_t perHi[3][8];  // 8u: bytes from the second window; 32f: blend selects
+    int32_t perWin[3][2];  // 8u C3: byte offsets of each output vector's two windows
+    int32_t perReach;      // 8u C3: last byte a group reads, from its first tap
 };
 
 // Offsets of each column's first tap from the first tap of its group of 8
@@ -168,6 +170,42 @@ inline void setPeriodicQ14C1(Tile& t) {
             t.perHi[j][k] = int32_t(hi);
         }
     t.span = span;
+}
+
+// 8u three channels, linear: the 24 samples of a group of 8 columns form
+// three vectors of 8 (sample m is column m / 3, channel m % 3). Vector v
+// reads two 16-byte windows, the first at its first tap and the second
+// ending at its last one; perLo[v] / perHi[v] hold the pshufb bytes (tap,
+// zero, next tap, zero) per sample from each window.
+inline void setPeriodicQ14C3Linear(Tile& t) {
+    int32_t off[8];
+    t.span = 0;
+    if (!periodicOffsets(t, off)) return;
+    int reach = 0;
+    for (int v = 0; v < 3; ++v) {
+        const int k0 = (8 * v) / 3, k1 = (8 * v + 7) / 3;
+        const int lo = 3 * off[k0], hi = 3 * off[k1] + 5;
+        if (hi - lo + 1 > 32) return;
+        const int second = hi - 15 > lo ? hi - 15 : lo;
+        t.perWin[v][0] = lo;
+        t.perWin[v][1] = second;
+        reach = reach > second + 15 ? reach : second + 15;
+        for (int i = 0; i < 8; ++i) {
+            const int m = 8 * v + i, k = m / 3, ch = m % 3;
+            uint32_t ml = 0, mh = 0;
+            for (int b = 0; b < 2; ++b) {
+                const int at = 3 * (off[k] + b) + ch;
+                const uint32_t l = at - lo < 16 ? uint32_t(at - lo) : 0x80u;
+                const uint32_t h = at - lo < 16 ? 0x80u : uint32_t(at - second);
+                ml |= (l | 0x8000u) << (16 * b);
+                mh |= (h | 0x8000u) << (16 * b);
+            }
+            t.perLo[v][i] = int32_t(ml);
+            t.perHi[v][i] = int32_t(mh);
+        }
+    }
+    t.perReach = reach;
+    t.span = 1;
 }
 
 // 32f one channel, linear: window of o7 + 2 floats, at most 16. Lane index of
@@ -538,6 +576,8 @@ KzvStatus applyFiltered(int32_t interp, const T* pSrc, ptrdiff_t srcStep, T* pDs
     if constexpr (C == 1) {
         if (kind == kCoeffQ14 && std::is_same_v<T, uint8_t>) setPeriodicQ14C1(t);
         else if (kind == kCoeffF32 && linear && std::is_same_v<T, float>) setPeriodicF32Linear(t);
+    } else if constexpr (C == 3) {
+        if (kind == kCoeffQ14 && linear && std::is_same_v<T, uint8_t>) setPeriodicQ14C3Linear(t);
     }
     const size_t sampleBytes = kind == kCoeffF64 ? 8 : 4;
     const ptrdiff_t slot = ptrdiff_t((sampleBytes * size_t(C) * size_t(w) + 31) & ~size_t(31));
