@@ -404,6 +404,17 @@ void combineRow(const Tile& t, bool linear, ptrdiff_t r, const void* const* rows
     }
 }
 
+// Asks for one source row's tile columns ahead of their use. A shrinking
+// pass skips source rows, which the hardware's stream detection does not
+// follow; prefetches never fault, so the range need not be exact.
+template <class T, int C>
+inline void prefetchRow(const Tile& t, ptrdiff_t rel, ptrdiff_t c0) {
+    const char* p = reinterpret_cast<const char*>(srcRow<T>(t, rel));
+    const ptrdiff_t b0 = (ptrdiff_t(t.xi[c0]) - t.r + 1) * ptrdiff_t(C * sizeof(T));
+    const ptrdiff_t b1 = (readLimit(t) + 1) * ptrdiff_t(C * sizeof(T));
+    for (ptrdiff_t b = b0 & ~ptrdiff_t(63); b < b1; b += 64) _mm_prefetch(p + b, _MM_HINT_T0);
+}
+
 template <class T, int C, int32_t Kind>
 void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes, bool stream) {
     constexpr bool q14 = Kind == kCoeffQ14;
@@ -428,7 +439,18 @@ void runTile(const Tile& t, bool linear, uint8_t* ringMem, ptrdiff_t slotBytes, 
         }
     }
     if (c0 >= c1) return;
+    constexpr ptrdiff_t kAhead = 2;  // output rows between a prefetch and its use
+    ptrdiff_t fetched = PTRDIFF_MIN;  // highest source row prefetched
     for (ptrdiff_t r = r0; r < r1; ++r) {
+        if (r + kAhead < r1) {
+            for (int k = 0; k < K; ++k) {
+                const ptrdiff_t rel = mapRow(t, t.yi[r + kAhead] - t.r + 1 + k);
+                if (rel > fetched) {
+                    prefetchRow<T, C>(t, rel, c0);
+                    fetched = rel;
+                }
+            }
+        }
         const void* rows[6] = {};
         for (int k = 0; k < K; ++k) {
             const ptrdiff_t rel = mapRow(t, t.yi[r] - t.r + 1 + k);
