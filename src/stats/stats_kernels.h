@@ -57,10 +57,18 @@ struct ExactSum {
 
 // ---- Integer sources (8u, 16u, 16s): exact ---------------------------------
 
+// Whether widening conversions take their loads as memory operands (see
+// load128Reg).
+#if defined(__x86_64__)
+constexpr bool kFoldedWidening = true;
+#else
+constexpr bool kFoldedWidening = false;
+#endif
+
 // Eight samples as eight 32-bit lanes, in order.
 inline __m256i load8i(const uint8_t* p) {
     __m128i v = _mm_loadl_epi64(static_cast<const __m128i*>(static_cast<const void*>(p)));
-    __asm__("" : "+x"(v));  // see load128Reg
+    if constexpr (!kFoldedWidening) __asm__("" : "+x"(v));  // see load128Reg
     return _mm256_cvtepu8_epi32(v);
 }
 inline __m128i load128Reg(const void* p);
@@ -420,12 +428,14 @@ inline void floatMaxRow(const float* a, const float* b, ptrdiff_t n, int32_t* mx
 
 // ---- Double lanes: accurate 32f, and dot products of 32f, 32s, 32u ----------
 
-// A 16-byte load kept in a register: folded into a widening conversion as a
-// memory operand, some emulators (the i386 test runner among them) read 32
-// bytes and fault at the end of a guarded row.
+// A 16-byte load for a widening conversion. On x86-64 the compiler folds it
+// into the conversion as a memory operand, which runs faster than the
+// register form. The 32-bit build keeps it in a register: folded, some
+// emulators (the i386 test runner among them) read 32 bytes and fault at the
+// end of a guarded row.
 inline __m128i load128Reg(const void* p) {
     __m128i v = simd::loadu128(p);
-    __asm__("" : "+x"(v));
+    if constexpr (!kFoldedWidening) __asm__("" : "+x"(v));
     return v;
 }
 
@@ -498,7 +508,7 @@ inline void doubleRow(const T* a, const T* b, ptrdiff_t n, DoubleLanes<CH>& st) 
     const Op op;
     const __m256d zero = _mm256_setzero_pd();
     ptrdiff_t i = 0;
-    if constexpr (std::is_same_v<T, float>) {
+    if constexpr (std::is_same_v<T, float> && !kFoldedWidening) {
         // Eight floats per load, both halves widened in registers.
         for (; i + S <= n; i += S)
             for (int k = 0; k < K; k += 2) {
