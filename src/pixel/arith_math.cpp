@@ -441,10 +441,21 @@ struct SqrtInt {
 // 2^n applied as two factors so that results in the subnormal range and
 // near the overflow threshold are scaled in one rounding.
 struct Exp32f {
+    // Vectors with every |x| <= 87 (the common case) have n in [-126, 126]:
+    // 2^n is one normal factor and y 2^n the same product as the two-factor
+    // form below, without the clamp and the NaN blend.
     [[gnu::always_inline]] __m256 operator()(__m256 x) const {
-        const __m256 xc = _mm256_max_ps(_mm256_min_ps(x, _mm256_set1_ps(89.0f)), _mm256_set1_ps(-104.0f));
-        const __m256 n = _mm256_round_ps(_mm256_mul_ps(xc, _mm256_set1_ps(1.44269504088896341f)),
+        const __m256 ax = _mm256_andnot_ps(_mm256_set1_ps(-0.0f), x);
+        if (__builtin_expect(_mm256_movemask_ps(_mm256_cmp_ps(ax, _mm256_set1_ps(87.0f), _CMP_NLE_UQ)) != 0, 0))
+            return full(x);
+        const __m256 n = _mm256_round_ps(_mm256_mul_ps(x, _mm256_set1_ps(1.44269504088896341f)),
                                          _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+        const __m256 y = poly(x, n);
+        const __m256i e = _mm256_add_epi32(_mm256_cvtps_epi32(n), _mm256_set1_epi32(127));
+        return _mm256_mul_ps(y, _mm256_castsi256_ps(_mm256_slli_epi32(e, 23)));
+    }
+    // e^r for r = x - n ln2 (ln2 in two parts).
+    [[gnu::always_inline]] static __m256 poly(__m256 xc, __m256 n) {
         __m256 r = _mm256_fnmadd_ps(n, _mm256_set1_ps(0.693359375f), xc);
         r = _mm256_fnmadd_ps(n, _mm256_set1_ps(-2.12194440e-4f), r);
         __m256 p = _mm256_set1_ps(1.9875691500e-4f);
@@ -454,7 +465,13 @@ struct Exp32f {
         p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(1.6666665459e-1f));
         p = _mm256_fmadd_ps(p, r, _mm256_set1_ps(5.0000001201e-1f));
         const __m256 r2 = _mm256_mul_ps(r, r);
-        const __m256 y = _mm256_add_ps(_mm256_fmadd_ps(p, r2, r), _mm256_set1_ps(1.0f));
+        return _mm256_add_ps(_mm256_fmadd_ps(p, r2, r), _mm256_set1_ps(1.0f));
+    }
+    [[gnu::noinline]] static __m256 full(__m256 x) {
+        const __m256 xc = _mm256_max_ps(_mm256_min_ps(x, _mm256_set1_ps(89.0f)), _mm256_set1_ps(-104.0f));
+        const __m256 n = _mm256_round_ps(_mm256_mul_ps(xc, _mm256_set1_ps(1.44269504088896341f)),
+                                         _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+        const __m256 y = poly(xc, n);
         const __m256i ni = _mm256_cvtps_epi32(n);
         const __m256i n1 = _mm256_srai_epi32(ni, 1);
         const __m256i n2 = _mm256_sub_epi32(ni, n1);
@@ -482,15 +499,17 @@ struct Ln32f {
         m = _mm256_sub_ps(_mm256_add_ps(m, _mm256_and_ps(small, m)), _mm256_set1_ps(1.0f));
         const __m256 fe = _mm256_cvtepi32_ps(e);
         const __m256 z = _mm256_mul_ps(m, m);
-        __m256 p = _mm256_set1_ps(7.0376836292e-2f);
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.1514610310e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(1.1676998740e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.2420140846e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(1.4249322787e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-1.6668057665e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(2.0000714765e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(-2.4999993993e-1f));
-        p = _mm256_fmadd_ps(p, m, _mm256_set1_ps(3.3333331174e-1f));
+        // The degree-8 polynomial by powers of m (Estrin's scheme), for a
+        // short dependency chain: pairs c_k + c_k+1 m, then quadruples, then
+        // halves joined by m^4.
+        auto pair = [&](float lo, float hi) { return _mm256_fmadd_ps(_mm256_set1_ps(hi), m, _mm256_set1_ps(lo)); };
+        const __m256 z2 = _mm256_mul_ps(z, z);
+        const __m256 f03 = _mm256_fmadd_ps(pair(2.0000714765e-1f, -1.6668057665e-1f), z,
+                                           pair(3.3333331174e-1f, -2.4999993993e-1f));
+        const __m256 f47 = _mm256_fmadd_ps(pair(1.1676998740e-1f, -1.1514610310e-1f), z,
+                                           pair(1.4249322787e-1f, -1.2420140846e-1f));
+        const __m256 f48 = _mm256_fmadd_ps(_mm256_set1_ps(7.0376836292e-2f), z2, f47);
+        const __m256 p = _mm256_fmadd_ps(f48, z2, f03);
         __m256 y = _mm256_mul_ps(_mm256_mul_ps(p, m), z);
         y = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), y);
         y = _mm256_fnmadd_ps(_mm256_set1_ps(0.5f), z, y);
