@@ -262,31 +262,33 @@ inline void sadRow8u(const uint8_t* a, const uint8_t* b, ptrdiff_t n, int64_t* t
             s0 = _mm256_add_epi64(s0, op.sadC1(simd::loadu(a + i), Op::kPair ? simd::loadu(b + i) : zero));
         tot[0] += hsum64(_mm256_add_epi64(_mm256_add_epi64(s0, s1), _mm256_add_epi64(s2, s3)));
     } else if constexpr (CH == 3) {
-        // Blocks of at most 256 steps of 96 bytes (a whole number of pixels):
-        // acc[2g] / acc[2g + 1] sum the low / high unpacked bytes of vector g
-        // in 16-bit lanes (at most 256 x 255), then move into the channel
-        // totals by byte position.
-        while (i + 96 <= n) {
-            const ptrdiff_t left = (n - i) / 96;
-            const ptrdiff_t end = i + 96 * (left < 256 ? left : 256);
-            __m256i acc[6];
-            for (int q = 0; q < 6; ++q) acc[q] = zero;
-            for (; i < end; i += 96) {
-                for (int g = 0; g < 3; ++g) {
-                    const __m256i v =
-                        op(simd::loadu(a + i + 32 * g), Op::kPair ? simd::loadu(b + i + 32 * g) : zero);
-                    acc[2 * g] = _mm256_add_epi16(acc[2 * g], _mm256_unpacklo_epi8(v, zero));
-                    acc[2 * g + 1] = _mm256_add_epi16(acc[2 * g + 1], _mm256_unpackhi_epi8(v, zero));
+        // Steps of 96 bytes (a whole number of pixels). Byte p of vector g
+        // is sample 32 g + p, of channel (2 g + p) mod 3: at every byte
+        // position the three vectors hold the three channels, so two blends
+        // gather channel c's 32 bytes and one sum of absolute differences
+        // against zero adds them into four 64-bit lanes.
+        if (n >= 96) {
+            __m256i m1[3], m2[3], acc[3];
+            for (int c = 0; c < 3; ++c) {
+                alignas(32) uint8_t b1[32], b2[32];
+                for (int p = 0; p < 32; ++p) {
+                    b1[p] = (2 + p) % 3 == c ? 0xFF : 0;
+                    b2[p] = (4 + p) % 3 == c ? 0xFF : 0;
+                }
+                m1[c] = _mm256_load_si256(reinterpret_cast<const __m256i*>(b1));
+                m2[c] = _mm256_load_si256(reinterpret_cast<const __m256i*>(b2));
+                acc[c] = zero;
+            }
+            for (; i + 96 <= n; i += 96) {
+                const __m256i v0 = op(simd::loadu(a + i), Op::kPair ? simd::loadu(b + i) : zero);
+                const __m256i v1 = op(simd::loadu(a + i + 32), Op::kPair ? simd::loadu(b + i + 32) : zero);
+                const __m256i v2 = op(simd::loadu(a + i + 64), Op::kPair ? simd::loadu(b + i + 64) : zero);
+                for (int c = 0; c < 3; ++c) {
+                    const __m256i x = _mm256_blendv_epi8(_mm256_blendv_epi8(v0, v1, m1[c]), v2, m2[c]);
+                    acc[c] = _mm256_add_epi64(acc[c], _mm256_sad_epu8(x, zero));
                 }
             }
-            alignas(32) uint16_t l[6][16];
-            for (int q = 0; q < 6; ++q) _mm256_store_si256(reinterpret_cast<__m256i*>(l[q]), acc[q]);
-            for (int q = 0; q < 6; ++q)
-                for (int j = 0; j < 16; ++j) {
-                    // unpacklo takes bytes 0-7 and 16-23, unpackhi 8-15 and 24-31.
-                    const int byte = (j < 8 ? j : j + 8) + ((q & 1) ? 8 : 0);
-                    tot[(32 * (q >> 1) + byte) % 3] += l[q][j];
-                }
+            for (int c = 0; c < 3; ++c) tot[c] += hsum64(acc[c]);
         }
     } else {
         static_assert(CH == 4, "8u sums take 1, 3 or 4 channels");
