@@ -364,6 +364,8 @@ void makePattern(Pattern& p, const void* pixel, int pixelBytes) {
     const uint8_t* px = static_cast<const uint8_t*>(pixel);
     for (int i = 0; i < 128; ++i) p.bytes[i] = px[i % pixelBytes];
     p.period = (pixelBytes % 3 == 0) ? 96 : 32;
+    p.uniform = true;
+    for (int i = 1; i < pixelBytes; ++i) p.uniform = p.uniform && px[i] == px[0];
 }
 
 void setRow(uint8_t* d, size_t n, const Pattern& p, bool nt) {
@@ -371,6 +373,12 @@ void setRow(uint8_t* d, size_t n, const Pattern& p, bool nt) {
     const size_t period = p.period;
     if (n < 64) {
         copyRowSmall(pat, d, n);  // the pattern at phase 0 covers 128 bytes
+        return;
+    }
+    // Cached fills of one byte value: the C library's memset uses the widest
+    // stores the processor has (see copyRowLibc).
+    if (!nt && p.uniform && n >= kLibcRowBytes) {
+        memset(d, pat[0], n);
         return;
     }
     const __m256i first = loadu(pat);

@@ -92,6 +92,7 @@ void copyManaged(const uint8_t* s, ptrdiff_t srcStep, uint8_t* d, ptrdiff_t dstS
 struct Pattern {
     alignas(32) uint8_t bytes[128];
     size_t period;
+    bool uniform = false;  // one byte value throughout
 };
 // pixelBytes is 1, 2, 3, 4, 6, 8, 12 or 16.
 void makePattern(Pattern& p, const void* pixel, int pixelBytes);
