@@ -191,6 +191,7 @@ KZVB_RESIZE(cubic, kCubic, 8u, 8u_C3, 3, 1920, 1080, 3840, 2160)
 KZVB_RESIZE(lanczos3, kLanczos, 8u, 8u_C3, 3, 1920, 1080, 1280, 720)
 KZVB_RESIZE(lanczos3, kLanczos, 8u, 8u_C3, 3, 1920, 1080, 3840, 2160)
 KZVB_RESIZE(linear, kLinear, 32f, 32f_C1, 1, 1920, 1080, 1280, 720)
+KZVB_RESIZE(linear, kLinear, 32f, 32f_C3, 3, 1920, 1080, 1280, 720)  // beyond the set cases
 KZVB_RESIZE(linear, kLinear, 8u, 8u_C1, 1, 4000, 3000, 1000, 750)
 
 }  // namespace
