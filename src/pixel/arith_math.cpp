@@ -489,14 +489,17 @@ struct Exp32f {
 // Zero gives -infinity, negative inputs NaN, +infinity and NaN themselves.
 struct Ln32f {
     __m256 zeroSeen = _mm256_setzero_ps(), negSeen = _mm256_setzero_ps();
-    // ln of lanes with bits `bits` of a normal value and unbiased exponent
-    // plus one `e`.
-    [[gnu::always_inline]] static __m256 core(__m256i bits, __m256i e) {
-        __m256 m = _mm256_castsi256_ps(
-            _mm256_or_si256(_mm256_and_si256(bits, _mm256_set1_epi32(0x007FFFFF)), _mm256_set1_epi32(0x3F000000)));
-        const __m256 small = _mm256_cmp_ps(m, _mm256_set1_ps(0.707106781186547524f), _CMP_LT_OQ);
-        e = _mm256_add_epi32(e, _mm256_castps_si256(small));  // -1 where m was doubled
-        m = _mm256_sub_ps(_mm256_add_ps(m, _mm256_and_ps(small, m)), _mm256_set1_ps(1.0f));
+    // ln of lanes with bits `bits` of a normal value, times 2^adj. Offsetting
+    // the bits by 1 - sqrt(1/2) moves the exponent step to sqrt(2); the
+    // mantissa put back above sqrt(1/2) is m + 1 (integer steps only, for a
+    // short dependency chain).
+    [[gnu::always_inline]] static __m256 core(__m256i bits, __m256i adj) {
+        const __m256i ix = _mm256_add_epi32(bits, _mm256_set1_epi32(0x3F800000 - 0x3F3504F3));
+        const __m256i e = _mm256_add_epi32(_mm256_sub_epi32(_mm256_srli_epi32(ix, 23), _mm256_set1_epi32(127)), adj);
+        const __m256 m = _mm256_sub_ps(
+            _mm256_castsi256_ps(_mm256_add_epi32(_mm256_and_si256(ix, _mm256_set1_epi32(0x007FFFFF)),
+                                                 _mm256_set1_epi32(0x3F3504F3))),
+            _mm256_set1_ps(1.0f));
         const __m256 fe = _mm256_cvtepi32_ps(e);
         const __m256 z = _mm256_mul_ps(m, m);
         // The degree-8 polynomial by powers of m (Estrin's scheme), for a
@@ -510,7 +513,8 @@ struct Ln32f {
                                            pair(1.4249322787e-1f, -1.2420140846e-1f));
         const __m256 f48 = _mm256_fmadd_ps(_mm256_set1_ps(7.0376836292e-2f), z2, f47);
         const __m256 p = _mm256_fmadd_ps(f48, z2, f03);
-        __m256 y = _mm256_mul_ps(_mm256_mul_ps(p, m), z);
+        const __m256 m3 = _mm256_mul_ps(z, m);  // beside the polynomial
+        __m256 y = _mm256_mul_ps(p, m3);
         y = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), y);
         y = _mm256_fnmadd_ps(_mm256_set1_ps(0.5f), z, y);
         __m256 r = _mm256_add_ps(m, y);
@@ -523,7 +527,7 @@ struct Ln32f {
         const __m256i t = _mm256_sub_epi32(xb, _mm256_set1_epi32(0x00800000));
         const __m256i normal = _mm256_cmpeq_epi32(_mm256_min_epu32(t, _mm256_set1_epi32(0x7EFFFFFF)), t);
         if (_mm256_movemask_ps(_mm256_castsi256_ps(normal)) == 0xFF)
-            return core(xb, _mm256_sub_epi32(_mm256_srli_epi32(xb, 23), _mm256_set1_epi32(126)));
+            return core(xb, _mm256_setzero_si256());
         const __m256 zero = _mm256_setzero_ps();
         const __m256 isZero = _mm256_cmp_ps(x, zero, _CMP_EQ_OQ);
         const __m256 isNeg = _mm256_cmp_ps(x, zero, _CMP_LT_OQ);
@@ -531,10 +535,7 @@ struct Ln32f {
         negSeen = _mm256_or_ps(negSeen, isNeg);
         const __m256 sub = _mm256_cmp_ps(x, _mm256_set1_ps(1.17549435e-38f), _CMP_LT_OQ);
         const __m256 xs = _mm256_blendv_ps(x, _mm256_mul_ps(x, _mm256_set1_ps(8388608.0f)), sub);
-        const __m256i bits = _mm256_castps_si256(xs);
-        __m256i e = _mm256_sub_epi32(_mm256_srli_epi32(bits, 23), _mm256_set1_epi32(126));
-        e = _mm256_sub_epi32(e, _mm256_and_si256(_mm256_castps_si256(sub), _mm256_set1_epi32(23)));
-        __m256 r = core(bits, e);
+        __m256 r = core(_mm256_castps_si256(xs), _mm256_and_si256(_mm256_castps_si256(sub), _mm256_set1_epi32(-23)));
         // Specials: +inf and NaN give themselves, zero -inf, negatives NaN.
         const __m256 passThrough = _mm256_or_ps(_mm256_cmp_ps(x, x, _CMP_UNORD_Q),
                                                 _mm256_cmp_ps(x, _mm256_set1_ps(INFINITY), _CMP_EQ_OQ));
