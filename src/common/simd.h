@@ -38,6 +38,25 @@ inline void storeu128(void* p, __m128i v) {
     _mm_storeu_si128(static_cast<__m128i*>(p), v);
 }
 
+// Whether a load feeding a widening conversion (vpmovzx, vcvtps2pd and the
+// like) may be folded into the conversion's memory form, the faster one. The
+// 32-bit build keeps such loads in registers: the i386 test runner's
+// emulator reads the folded forms as 32 bytes and faults at the end of a
+// guarded row.
+#if defined(__x86_64__)
+constexpr bool kFoldedWidening = true;
+#else
+constexpr bool kFoldedWidening = false;
+#endif
+
+// A loaded vector about to be widened: kept in a register where folding is
+// off.
+template <class V>
+inline V widenSource(V v) {
+    if constexpr (!kFoldedWidening) __asm__("" : "+x"(v));
+    return v;
+}
+
 // True when p is aligned to N bytes.
 template <uintptr_t N>
 inline bool aligned(const void* p) {

@@ -24,6 +24,7 @@
 #include "common/cache.h"
 #include "common/frame.h"
 #include "common/mxcsr.h"
+#include "common/simd.h"
 #include "common/spec.h"
 #include "filter/border_model.h"
 #include "kzvi.h"

@@ -57,19 +57,9 @@ struct ExactSum {
 
 // ---- Integer sources (8u, 16u, 16s): exact ---------------------------------
 
-// Whether widening conversions take their loads as memory operands (see
-// load128Reg).
-#if defined(__x86_64__)
-constexpr bool kFoldedWidening = true;
-#else
-constexpr bool kFoldedWidening = false;
-#endif
-
 // Eight samples as eight 32-bit lanes, in order.
 inline __m256i load8i(const uint8_t* p) {
-    __m128i v = _mm_loadl_epi64(static_cast<const __m128i*>(static_cast<const void*>(p)));
-    if constexpr (!kFoldedWidening) __asm__("" : "+x"(v));  // see load128Reg
-    return _mm256_cvtepu8_epi32(v);
+    return _mm256_cvtepu8_epi32(simd::widenSource(_mm_loadl_epi64(static_cast<const __m128i*>(static_cast<const void*>(p)))));
 }
 inline __m128i load128Reg(const void* p);
 inline __m256i load8i(const uint16_t* p) {
@@ -229,10 +219,22 @@ struct AbsDiff8u {
 // Byte masks selecting channel c of a C3 / C4 row in the vector that starts
 // at sample 32 * g of a 96- or 32-byte iteration.
 template <int CH>
+struct ChannelMasks8u {
+    alignas(32) uint8_t m[3][4][32];
+};
+template <int CH>
+constexpr ChannelMasks8u<CH> makeChannelMasks8u() {
+    ChannelMasks8u<CH> t{};
+    for (int g = 0; g < 3; ++g)
+        for (int c = 0; c < CH; ++c)
+            for (int k = 0; k < 32; ++k) t.m[g][c][k] = ((32 * g + k) % CH == c) ? 0xFF : 0;
+    return t;
+}
+template <int CH>
+inline constexpr ChannelMasks8u<CH> kChannelMasks8u = makeChannelMasks8u<CH>();
+template <int CH>
 inline __m256i channelMask8u(int g, int c) {
-    alignas(32) uint8_t m[32];
-    for (int k = 0; k < 32; ++k) m[k] = ((32 * g + k) % CH == c) ? 0xFF : 0;
-    return _mm256_load_si256(reinterpret_cast<const __m256i*>(m));
+    return _mm256_load_si256(reinterpret_cast<const __m256i*>(kChannelMasks8u<CH>.m[g][c]));
 }
 
 inline int64_t hsum64(__m256i v) {
@@ -243,8 +245,9 @@ inline int64_t hsum64(__m256i v) {
 
 // Sum of bytes (or absolute differences) per channel, exact. C1: four
 // vectors per step into 64-bit lanes; C3: three vectors (96 bytes, a whole
-// number of pixels) into 16-bit lanes per byte position; C4: one vector,
-// three masked sums and the total. Tail: scalar functor.
+// number of pixels), each channel's bytes gathered by blends and summed into
+// 64-bit lanes; C4: one vector, three masked sums and the total. Tail:
+// scalar functor.
 template <class Op, int CH>
 inline void sadRow8u(const uint8_t* a, const uint8_t* b, ptrdiff_t n, int64_t* tot) {
     const Op op;
@@ -270,13 +273,8 @@ inline void sadRow8u(const uint8_t* a, const uint8_t* b, ptrdiff_t n, int64_t* t
         if (n >= 96) {
             __m256i m1[3], m2[3], acc[3];
             for (int c = 0; c < 3; ++c) {
-                alignas(32) uint8_t b1[32], b2[32];
-                for (int p = 0; p < 32; ++p) {
-                    b1[p] = (2 + p) % 3 == c ? 0xFF : 0;
-                    b2[p] = (4 + p) % 3 == c ? 0xFF : 0;
-                }
-                m1[c] = _mm256_load_si256(reinterpret_cast<const __m256i*>(b1));
-                m2[c] = _mm256_load_si256(reinterpret_cast<const __m256i*>(b2));
+                m1[c] = channelMask8u<3>(1, c);
+                m2[c] = channelMask8u<3>(2, c);
                 acc[c] = zero;
             }
             for (; i + 96 <= n; i += 96) {
@@ -430,16 +428,8 @@ inline void floatMaxRow(const float* a, const float* b, ptrdiff_t n, int32_t* mx
 
 // ---- Double lanes: accurate 32f, and dot products of 32f, 32s, 32u ----------
 
-// A 16-byte load for a widening conversion. On x86-64 the compiler folds it
-// into the conversion as a memory operand, which runs faster than the
-// register form. The 32-bit build keeps it in a register: folded, some
-// emulators (the i386 test runner among them) read 32 bytes and fault at the
-// end of a guarded row.
-inline __m128i load128Reg(const void* p) {
-    __m128i v = simd::loadu128(p);
-    if constexpr (!kFoldedWidening) __asm__("" : "+x"(v));
-    return v;
-}
+// A 16-byte load for a widening conversion (see simd::widenSource).
+inline __m128i load128Reg(const void* p) { return simd::widenSource(simd::loadu128(p)); }
 
 // Four samples widened to double, exactly.
 inline __m256d load4d(const float* p) { return _mm256_cvtps_pd(_mm_castsi128_ps(load128Reg(p))); }
@@ -510,7 +500,7 @@ inline void doubleRow(const T* a, const T* b, ptrdiff_t n, DoubleLanes<CH>& st) 
     const Op op;
     const __m256d zero = _mm256_setzero_pd();
     ptrdiff_t i = 0;
-    if constexpr (std::is_same_v<T, float> && !kFoldedWidening) {
+    if constexpr (std::is_same_v<T, float> && !simd::kFoldedWidening) {
         // Eight floats per load, both halves widened in registers.
         for (; i + S <= n; i += S)
             for (int k = 0; k < K; k += 2) {
