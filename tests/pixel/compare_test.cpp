@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -388,11 +389,11 @@ int otsuRef(const std::vector<double>& h) {
     return cand;
 }
 
-// The pair-table histogram against a plain count: images past one table
-// chunk (65535 pairs) on contiguous and padded rows, odd widths (a row's
-// last pixel counted alone), a constant image (one entry reaching 65535 at
-// each chunk's end), two alternating values (pairs in one entry, singles in
-// its transpose) and random bytes.
+// The histogram against a plain count: small regions (counted by pixel) and
+// regions large enough for pair counting, on contiguous and padded rows, odd
+// widths (a row's last pixel counted alone), a constant image (every pair in
+// one counter), two alternating values (pairs in one counter and in its
+// transpose) and random bytes.
 TEST(Otsu, HistogramCountsEveryPixel) {
     kzvt::forEachSeed([](uint64_t seed) {
         Rng rng(seed);
@@ -418,6 +419,34 @@ TEST(Otsu, HistogramCountsEveryPixel) {
                 ASSERT_TRUE(img.unchanged());
             }
     });
+}
+
+// Concurrent calls share the pair counters one at a time; the others count
+// by pixel. Every call must still see exactly its own image.
+TEST(Otsu, ConcurrentHistogramsStayExact) {
+    const int w = 640, h = 480;
+    std::vector<uint8_t> img[2];
+    std::vector<uint64_t> want[2];
+    Rng rng(7);
+    for (int k = 0; k < 2; ++k) {
+        img[k].resize(size_t(w) * h);
+        for (auto& v : img[k]) v = uint8_t(k ? rng.bits() : rng.uniform(0, 15));
+        want[k].assign(256, 0);
+        for (uint8_t v : img[k]) ++want[k][v];
+    }
+    bool ok[2] = {true, true};
+    auto run = [&](int k) {
+        std::vector<uint64_t> got(256);
+        for (int i = 0; i < 40; ++i) {
+            kzv::pix::histogram8u(img[k].data(), w, {w, h}, got.data());
+            ok[k] = ok[k] && got == want[k];
+        }
+    };
+    std::thread other(run, 1);
+    run(0);
+    other.join();
+    EXPECT_TRUE(ok[0]);
+    EXPECT_TRUE(ok[1]);
 }
 
 TEST(Otsu, ConstantTwoPopulationsAndRandomHistograms) {
