@@ -484,41 +484,53 @@ struct Exp32f {
     float operator()(float x) const { return _mm256_cvtss_f32((*this)(_mm256_set1_ps(x))); }
 };
 
-// ln: x = m 2^e with m in [sqrt(1/2), sqrt(2)), ln(m) from a polynomial in
-// m - 1, plus e ln2 in two parts. Subnormal inputs are first scaled by 2^23.
-// Zero gives -infinity, negative inputs NaN, +infinity and NaN themselves.
+// ln: x = m 2^e with m in [0.7083, 1.4167), split into eight intervals of
+// equal width in the bit pattern; interval i holds ln(m) = ln(c_i) +
+// ln(1 + r) with r = m / c_i - 1, |r| <= 0.0567, and ln(1 + r) = r + r^2 P(r),
+// P of degree 3. The interval boundaries put 1 at the middle of interval 4,
+// where c = 1 and r = m - 1 exactly, so results near x = 1 keep their
+// relative precision. The tables hold 1/c_i (the float nearest the inverse
+// of the interval's centre) and -ln of that float split into a multiple of
+// 2^-16 and a float rest, so that e ln2_hi + ln c_hi is exact. P is a
+// near-minimax fit of (ln(1 + r) - r) / r^2 on |r| <= 0.0567
+// (scripts/ln_table.py derives every constant). Every positive float lies
+// within 1 ulp of its correctly rounded logarithm.
+// Subnormal inputs are first scaled by 2^23. Zero gives -infinity, negative
+// inputs NaN, +infinity and NaN themselves.
 struct Ln32f {
     __m256 zeroSeen = _mm256_setzero_ps(), negSeen = _mm256_setzero_ps();
-    // ln of lanes with bits `bits` of a normal value, times 2^adj. Offsetting
-    // the bits by 1 - sqrt(1/2) moves the exponent step to sqrt(2); the
-    // mantissa put back above sqrt(1/2) is m + 1 (integer steps only, for a
-    // short dependency chain).
+    // ln of lanes with bits `bits` of a normal value, times 2^adj. The
+    // offset bits ix give the exponent in their top nine bits, the interval
+    // in the next three (which the table permutes read as the index), and m
+    // once the exponent is taken off the input bits.
     [[gnu::always_inline]] static __m256 core(__m256i bits, __m256i adj) {
-        const __m256i ix = _mm256_add_epi32(bits, _mm256_set1_epi32(0x3F800000 - 0x3F3504F3));
-        const __m256i e = _mm256_add_epi32(_mm256_sub_epi32(_mm256_srli_epi32(ix, 23), _mm256_set1_epi32(127)), adj);
-        const __m256 m = _mm256_sub_ps(
-            _mm256_castsi256_ps(_mm256_add_epi32(_mm256_and_si256(ix, _mm256_set1_epi32(0x007FFFFF)),
-                                                 _mm256_set1_epi32(0x3F3504F3))),
-            _mm256_set1_ps(1.0f));
-        const __m256 fe = _mm256_cvtepi32_ps(e);
-        const __m256 z = _mm256_mul_ps(m, m);
-        // The degree-8 polynomial by powers of m (Estrin's scheme), for a
-        // short dependency chain: pairs c_k + c_k+1 m, then quadruples, then
-        // halves joined by m^4.
-        auto pair = [&](float lo, float hi) { return _mm256_fmadd_ps(_mm256_set1_ps(hi), m, _mm256_set1_ps(lo)); };
-        const __m256 z2 = _mm256_mul_ps(z, z);
-        const __m256 f03 = _mm256_fmadd_ps(pair(2.0000714765e-1f, -1.6668057665e-1f), z,
-                                           pair(3.3333331174e-1f, -2.4999993993e-1f));
-        const __m256 f47 = _mm256_fmadd_ps(pair(1.1676998740e-1f, -1.1514610310e-1f), z,
-                                           pair(1.4249322787e-1f, -1.2420140846e-1f));
-        const __m256 f48 = _mm256_fmadd_ps(_mm256_set1_ps(7.0376836292e-2f), z2, f47);
-        const __m256 p = _mm256_fmadd_ps(f48, z2, f03);
-        const __m256 m3 = _mm256_mul_ps(z, m);  // beside the polynomial
-        __m256 y = _mm256_mul_ps(p, m3);
-        y = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), y);
-        y = _mm256_fnmadd_ps(_mm256_set1_ps(0.5f), z, y);
-        __m256 r = _mm256_add_ps(m, y);
-        return _mm256_fmadd_ps(fe, _mm256_set1_ps(0.693359375f), r);
+        const __m256i ix = _mm256_sub_epi32(bits, _mm256_set1_epi32(0x3F355555));
+        const __m256i idx = _mm256_srli_epi32(ix, 20);
+        const __m256 fe = _mm256_cvtepi32_ps(_mm256_add_epi32(_mm256_srai_epi32(ix, 23), adj));
+        const __m256 m =
+            _mm256_castsi256_ps(_mm256_sub_epi32(bits, _mm256_and_si256(ix, _mm256_set1_epi32(int32_t(0xFF800000)))));
+        const __m256 invC = _mm256_permutevar8x32_ps(
+            _mm256_setr_ps(1.352112770e+00f, 1.246753335e+00f, 1.156626582e+00f, 1.078651667e+00f, 1.0f,
+                           9.056603909e-01f, 8.135593534e-01f, 7.384615541e-01f),
+            idx);
+        const __m256 lnCHi = _mm256_permutevar8x32_ps(
+            _mm256_setr_ps(-0.301666259765625f, -0.2205352783203125f, -0.1455078125f, -0.075714111328125f, 0.0f,
+                           0.099090576171875f, 0.206329345703125f, 0.303192138671875f),
+            idx);
+        const __m256 lnCLo = _mm256_permutevar8x32_ps(
+            _mm256_setr_ps(-2.124199682e-06f, -7.562074188e-06f, 1.630153008e-07f, 2.306977194e-06f, 0.0f,
+                           3.115711991e-07f, 7.048799944e-06f, -5.900793894e-06f),
+            idx);
+        const __m256 r = _mm256_fmsub_ps(m, invC, _mm256_set1_ps(1.0f));
+        const __m256 r2 = _mm256_mul_ps(r, r);
+        const __m256 p = _mm256_fmadd_ps(
+            _mm256_fmadd_ps(_mm256_set1_ps(2.0045962930e-01f), r, _mm256_set1_ps(-2.5053620338e-01f)), r2,
+            _mm256_fmadd_ps(_mm256_set1_ps(3.3333313465e-01f), r, _mm256_set1_ps(-4.9999979138e-01f)));
+        // e ln2 + ln c as an exact head and a small tail; the tail, r and
+        // r^2 P are summed before the head.
+        const __m256 head = _mm256_fmadd_ps(fe, _mm256_set1_ps(0.693359375f), lnCHi);
+        const __m256 tail = _mm256_fmadd_ps(fe, _mm256_set1_ps(-2.12194440e-4f), lnCLo);
+        return _mm256_add_ps(head, _mm256_add_ps(r, _mm256_fmadd_ps(r2, p, tail)));
     }
     [[gnu::always_inline]] __m256 operator()(__m256 x) {
         // Vectors of positive normal values (bits in [2^23, 0x7F800000), the
