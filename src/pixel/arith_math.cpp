@@ -68,7 +68,7 @@ struct LaneByLane {
 //
 // Only the upper bound is applied in float: quotients below the range (and
 // -infinity) convert to a value below it, or to the conversion's overflow
-// answer INT32_MIN, and the saturating packs of FloatGroups::join (and the
+// answer INT32_MIN, and the lower clamp of FloatGroups::join (and the
 // scalar clamp) take both to the minimum. 0 / 0 (the only NaN) passes the
 // bound as NaN and converts to INT32_MIN too: the minimum, 0, for unsigned
 // types; DivFn zeroes it for signed ones. Mode is the rounding of the result:
@@ -124,44 +124,55 @@ struct Quotient {
 template <bool AC4>
 constexpr int kLaneMask = AC4 ? 0x77 : 0xFF;
 
-// Converts a vector of samples to groups of eight floats and back.
+// Converts a vector of samples to groups of eight floats and back. The
+// groups are taken inside each 32-bit lane (the sample at byte k of every
+// lane goes to group k / sizeof(T)) by shifts and masks, and the results
+// are put back the same way: cross-lane widening and packing cost more
+// here, in a loop whose other vector work competes with the divider. The
+// results arrive clamped from above (or NaN, converted to INT32_MIN); join
+// clamps them from below.
 template <class T>
 struct FloatGroups;
 template <>
 struct FloatGroups<uint8_t> {
     static constexpr int kGroups = 4;
     [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
-        const __m128i l = _mm256_castsi256_si128(v), h = _mm256_extracti128_si256(v, 1);
-        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(l));
-        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(l, 8)));
-        g[2] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(h));
-        g[3] = _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(_mm_srli_si128(h, 8)));
+        const __m256i m = _mm256_set1_epi32(0xFF);
+        g[0] = _mm256_cvtepi32_ps(_mm256_and_si256(v, m));
+        g[1] = _mm256_cvtepi32_ps(_mm256_and_si256(_mm256_srli_epi32(v, 8), m));
+        g[2] = _mm256_cvtepi32_ps(_mm256_and_si256(_mm256_srli_epi32(v, 16), m));
+        g[3] = _mm256_cvtepi32_ps(_mm256_srli_epi32(v, 24));
     }
     [[gnu::always_inline]] static __m256i join(const __m256i* r) {
-        const __m256i p = _mm256_packus_epi16(_mm256_packs_epi32(r[0], r[1]), _mm256_packs_epi32(r[2], r[3]));
-        return _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7));
+        const __m256i z = _mm256_setzero_si256();
+        const __m256i lo = _mm256_or_si256(_mm256_max_epi32(r[0], z), _mm256_slli_epi32(_mm256_max_epi32(r[1], z), 8));
+        const __m256i hi = _mm256_or_si256(_mm256_max_epi32(r[2], z), _mm256_slli_epi32(_mm256_max_epi32(r[3], z), 8));
+        return _mm256_or_si256(lo, _mm256_slli_epi32(hi, 16));
     }
 };
 template <>
 struct FloatGroups<int16_t> {
     static constexpr int kGroups = 2;
     [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
-        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_castsi256_si128(v)));
-        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepi16_epi32(_mm256_extracti128_si256(v, 1)));
+        // Pairs multiplied by (1, 0) and summed: the low sample, widened.
+        g[0] = _mm256_cvtepi32_ps(_mm256_madd_epi16(v, _mm256_set1_epi32(1)));
+        g[1] = _mm256_cvtepi32_ps(_mm256_srai_epi32(v, 16));
     }
     [[gnu::always_inline]] static __m256i join(const __m256i* r) {
-        return _mm256_permute4x64_epi64(_mm256_packs_epi32(r[0], r[1]), 0xD8);
+        const __m256i lo = _mm256_set1_epi32(-32768);
+        return _mm256_blend_epi16(_mm256_max_epi32(r[0], lo), _mm256_slli_epi32(_mm256_max_epi32(r[1], lo), 16), 0xAA);
     }
 };
 template <>
 struct FloatGroups<uint16_t> {
     static constexpr int kGroups = 2;
     [[gnu::always_inline]] static void split(__m256i v, __m256* g) {
-        g[0] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_castsi256_si128(v)));
-        g[1] = _mm256_cvtepi32_ps(_mm256_cvtepu16_epi32(_mm256_extracti128_si256(v, 1)));
+        g[0] = _mm256_cvtepi32_ps(_mm256_and_si256(v, _mm256_set1_epi32(0xFFFF)));
+        g[1] = _mm256_cvtepi32_ps(_mm256_srli_epi32(v, 16));
     }
     [[gnu::always_inline]] static __m256i join(const __m256i* r) {
-        return _mm256_permute4x64_epi64(_mm256_packus_epi32(r[0], r[1]), 0xD8);
+        const __m256i z = _mm256_setzero_si256();
+        return _mm256_blend_epi16(_mm256_max_epi32(r[0], z), _mm256_slli_epi32(_mm256_max_epi32(r[1], z), 16), 0xAA);
     }
 };
 
