@@ -387,22 +387,34 @@ KzvStatus otsu(const uint8_t* s, int32_t ss, KzvImageSize sz, uint8_t* out) {
 
 namespace {
 
+// Calls count(row) for each of `rows` rows of len pixels, and drain() before
+// 32-bit counters could pass 2^32 - 1 and once at the end.
+template <class Count, class Drain>
+void countRows(const uint8_t* s, ptrdiff_t ss, ptrdiff_t rows, ptrdiff_t len, Count count, Drain drain) {
+    uint64_t pending = 0;
+    for (ptrdiff_t y = 0; y < rows; ++y) {
+        if (pending + uint64_t(len) > 0xFFFFFFFFull) {
+            drain();
+            pending = 0;
+        }
+        count(rowAt(s, ss, y));
+        pending += uint64_t(len);
+    }
+    drain();
+}
+
 // Per-pixel counting: four interleaved tables break the increment dependency;
 // counts kept in 64 bits across rows.
 void histogramByPixel(const uint8_t* s, ptrdiff_t ss, ptrdiff_t rows, ptrdiff_t len, uint64_t* h) {
     uint32_t t[4][256];
     memset(t, 0, sizeof t);
-    uint64_t pending = 0;
-    auto flush = [&] {
+    auto drain = [&] {
         for (int i = 0; i < 256; ++i) {
             h[i] += uint64_t(t[0][i]) + t[1][i] + t[2][i] + t[3][i];
             t[0][i] = t[1][i] = t[2][i] = t[3][i] = 0;
         }
-        pending = 0;
     };
-    for (ptrdiff_t y = 0; y < rows; ++y) {
-        if (pending + uint64_t(len) > 0xFFFFFFFFull) flush();
-        const uint8_t* r = rowAt(s, ss, y);
+    auto count = [&](const uint8_t* r) {
         ptrdiff_t x = 0;
         for (; x + 16 <= len; x += 16) {
             uint64_t a, b;
@@ -416,9 +428,8 @@ void histogramByPixel(const uint8_t* s, ptrdiff_t ss, ptrdiff_t rows, ptrdiff_t 
             }
         }
         for (; x < len; ++x) ++t[0][r[x]];
-        pending += uint64_t(len);
-    }
-    flush();
+    };
+    countRows(s, ss, rows, len, count, drain);
 }
 
 // Pair counting for large regions: one increment per two pixels, into 65536
@@ -462,17 +473,10 @@ void drainPairs(uint32_t* one, uint64_t* h) {
 
 // Counts rows of len pixels into the pair counters (held by the caller).
 // Each row pairs its pixels from its start; an odd last pixel goes to `one`.
-// The counters are drained before any of them could pass 2^32 - 1.
 void histogramByPair(const uint8_t* s, ptrdiff_t ss, ptrdiff_t rows, ptrdiff_t len, uint64_t* h) {
     uint32_t one[256];
     memset(one, 0, sizeof one);
-    uint64_t pending = 0;
-    for (ptrdiff_t y = 0; y < rows; ++y) {
-        if (pending + uint64_t(len) > 0xFFFFFFFFull) {
-            drainPairs(one, h);
-            pending = 0;
-        }
-        const uint8_t* r = rowAt(s, ss, y);
+    auto count = [&](const uint8_t* r) {
         ptrdiff_t x = 0;
         for (; x + 16 <= len; x += 16) {
             uint32_t w[4];
@@ -484,9 +488,8 @@ void histogramByPair(const uint8_t* s, ptrdiff_t ss, ptrdiff_t rows, ptrdiff_t l
         }
         for (; x + 2 <= len; x += 2) ++gPairs[r[x] | r[x + 1] << 8];
         if (x < len) ++one[r[x]];
-        pending += uint64_t(len);
-    }
-    drainPairs(one, h);
+    };
+    countRows(s, ss, rows, len, count, [&] { drainPairs(one, h); });
 }
 
 }  // namespace
